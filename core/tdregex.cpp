@@ -1,0 +1,121 @@
+#include "tdregex.h"
+
+#include "error.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+namespace {
+
+constexpr uint32_t kCompileOptions = PCRE2_UTF | PCRE2_CASELESS | PCRE2_MULTILINE | PCRE2_DOTALL;
+
+QString ErrorText(int code) {
+    PCRE2_UCHAR16 buffer[256];
+    const int n = pcre2_get_error_message(code, buffer, 256);
+    return n > 0 ? QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), n) : QString::number(code);
+}
+
+pcre2_code_16* Compile(const QString& pattern, int* errorCode, PCRE2_SIZE* errorOffset) {
+    pcre2_compile_context_16* context = pcre2_compile_context_create(nullptr);
+    pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
+    pcre2_code_16* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR16>(pattern.utf16()), PCRE2_SIZE(pattern.size()),
+                                        kCompileOptions, errorCode, errorOffset, context);
+    pcre2_compile_context_free(context);
+    return code;
+}
+
+// One JIT stack shared by every pattern: the analysis runs on one thread.
+pcre2_jit_stack_16* SharedJitStack() {
+    static pcre2_jit_stack_16* stack = pcre2_jit_stack_create(32 * 1024, 1024 * 1024, nullptr);
+    return stack;
+}
+
+bool IsUtfError(int rc) { return rc <= PCRE2_ERROR_UTF16_ERR1 && rc >= PCRE2_ERROR_UTF16_ERR3; }
+
+} // namespace
+
+TDRegex::TDRegex(const QString& pattern) : fPattern(pattern) {
+    int errorCode = 0;
+    PCRE2_SIZE errorOffset = 0;
+    fCode = Compile(pattern, &errorCode, &errorOffset);
+    if (!fCode) {
+        throw TDError(QStringLiteral("Ошибка в регулярном выражении «%1» (позиция %2): %3")
+                          .arg(pattern)
+                          .arg(qulonglong(errorOffset) + 1)
+                          .arg(ErrorText(errorCode)));
+    }
+    const bool jit = pcre2_jit_compile(fCode, PCRE2_JIT_COMPLETE) == 0;
+    fMatchData = pcre2_match_data_create_from_pattern(fCode, nullptr);
+    fMatchContext = pcre2_match_context_create(nullptr);
+    if (jit)
+        pcre2_jit_stack_assign(fMatchContext, nullptr, SharedJitStack());
+}
+
+TDRegex::~TDRegex() {
+    pcre2_match_context_free(fMatchContext);
+    pcre2_match_data_free(fMatchData);
+    pcre2_code_free(fCode);
+}
+
+QString TDRegex::CompileError(const QString& pattern) {
+    int errorCode = 0;
+    PCRE2_SIZE errorOffset = 0;
+    pcre2_code_16* code = Compile(pattern, &errorCode, &errorOffset);
+    if (code) {
+        pcre2_code_free(code);
+        return QString();
+    }
+    return ErrorText(errorCode);
+}
+
+int TDRegex::MatchAt(QStringView subject, qsizetype offset, bool checkUtf) const {
+    return pcre2_match(fCode, reinterpret_cast<PCRE2_SPTR16>(subject.utf16()), PCRE2_SIZE(subject.size()),
+                       PCRE2_SIZE(offset), checkUtf ? 0 : PCRE2_NO_UTF_CHECK, fMatchData, fMatchContext);
+}
+
+void TDRegex::ForEachMatch(QStringView subject, const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
+    if (subject.isEmpty()) {
+        // An empty subject can still hold an empty match.
+        static const char16_t empty[1] = {0};
+        subject = QStringView(empty, qsizetype(0));
+    }
+    QString sanitized;
+    // The subject is validated once, on the first call; later calls skip the check, which would
+    // otherwise rescan the rest of the subject on every match.
+    int rc = MatchAt(subject, 0, true);
+    if (IsUtfError(rc)) {
+        sanitized = subject.toString();
+        for (qsizetype i = 0; i < sanitized.size(); ++i) {
+            const QChar c = sanitized[i];
+            if (c.isHighSurrogate() && i + 1 < sanitized.size() && sanitized[i + 1].isLowSurrogate()) {
+                ++i;
+            } else if (c.isSurrogate()) {
+                sanitized[i] = QChar(QChar::ReplacementCharacter);
+            }
+        }
+        subject = sanitized;
+        rc = MatchAt(subject, 0, false);
+    }
+    for (;;) {
+        if (rc == PCRE2_ERROR_NOMATCH)
+            return;
+        if (rc < 0)
+            throw TDError(QStringLiteral("Ошибка при поиске по выражению «%1»: %2").arg(fPattern, ErrorText(rc)));
+        const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(fMatchData);
+        const qsizetype start = qsizetype(ov[0]);
+        const qsizetype end = qsizetype(ov[1]);
+        if (!onMatch(start, end - start))
+            return;
+        qsizetype next = end;
+        if (end == start) {
+            if (end >= subject.size())
+                return;
+            ++next;
+            if (next < subject.size() && subject[next - 1].isHighSurrogate() && subject[next].isLowSurrogate())
+                ++next;
+        }
+        if (next > subject.size())
+            return;
+        rc = MatchAt(subject, next, false);
+    }
+}

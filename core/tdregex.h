@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+
+struct pcre2_real_code_16;
+struct pcre2_real_match_data_16;
+struct pcre2_real_match_context_16;
+
+// A compiled Perl-compatible pattern, matched directly on UTF-16 text. It is compiled once, in UTF
+// mode, caseless, multi-line and dot-all, with any line-break sequence as a newline, and JIT-compiled
+// where the platform allows.
+class TDRegex {
+public:
+    // Compiles pattern; throws TDError with the engine's message when it cannot.
+    explicit TDRegex(const QString& pattern);
+    ~TDRegex();
+    TDRegex(const TDRegex&) = delete;
+    TDRegex& operator=(const TDRegex&) = delete;
+
+    // The pattern as given.
+    const QString& Pattern() const { return fPattern; }
+
+    // Calls onMatch(start, length) for every match in subject, from left to right without overlap,
+    // with 0-based offsets into subject; stops early when onMatch returns false. Text with unpaired
+    // surrogates is matched as if each were U+FFFD, so offsets stay valid.
+    void ForEachMatch(QStringView subject, const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
+
+    // The compile error message of a pattern, or an empty string when it compiles.
+    static QString CompileError(const QString& pattern);
+
+private:
+    int MatchAt(QStringView subject, qsizetype offset, bool checkUtf) const;
+
+    QString fPattern;
+    pcre2_real_code_16* fCode = nullptr;
+    pcre2_real_match_data_16* fMatchData = nullptr;
+    pcre2_real_match_context_16* fMatchContext = nullptr;
+};

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The main job: install what is missing, build Release, and check a sample text for words with «ё».
+# Usage: scripts/run.sh [FILE]   (default: the bundled sample)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARV_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build-release" --target tarv-cli tarv_dictionaries >/dev/null
+file="${1:-$root/data/samples/sample.txt}"
+set +e
+"$root/build-release/bin/tarv-cli" check "$file"
+code=$?
+set -e
+# 1 means "occurrences found", which is the point of the run.
+[ "$code" -le 1 ] || exit "$code"
