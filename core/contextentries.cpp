@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-TDContextEntries::~TDContextEntries() { Clear(); }
+TDContextEntries::~TDContextEntries() {
+    Clear();
+}
 
 void TDContextEntries::Clear() {
     if (fOwnsEntries)

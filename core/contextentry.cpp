@@ -27,17 +27,34 @@ int TDContextEntry::GetFilterValue() const {
         bits |= word->Uniqueness() ? 1 : 2;
     bits |= fIsYoInDoc ? 4 : 8;
     switch (fReplaceLevel) {
-    case 2: bits |= 16; break;
-    case 1: bits |= 32; break;
-    case -1: bits |= 64; break;
-    case -2: bits |= 128; break;
-    case 0: bits |= 256; break;
-    default: break;
+    case 2:
+        bits |= 16;
+        break;
+    case 1:
+        bits |= 32;
+        break;
+    case -1:
+        bits |= 64;
+        break;
+    case -2:
+        bits |= 128;
+        break;
+    case 0:
+        bits |= 256;
+        break;
+    default:
+        break;
     }
     switch (fCheckedState) {
-    case cbChecked: bits |= 512; break;
-    case cbUnchecked: bits |= 1024; break;
-    case cbGrayed: bits |= 2048; break;
+    case cbChecked:
+        bits |= 512;
+        break;
+    case cbUnchecked:
+        bits |= 1024;
+        break;
+    case cbGrayed:
+        bits |= 2048;
+        break;
     }
     return bits;
 }

@@ -67,9 +67,9 @@ QString SuggestionWithYo(QStringView match, qsizetype matchStart, qsizetype word
 
 } // namespace
 
-QString TDContextReg::AnalyzeIn(const QString& AWordYo, QStringView T, qsizetype& beforeLen, qsizetype& textELen,
-                                int& AReplaceLevel, int& ARuleN, QList<int>& ARuleNs, bool ALLRULES,
-                                TDRuleMatchCache* cache) const {
+QString TDContextReg::AnalyzeIn(const QString& AWordYo, QStringView T, qsizetype& beforeLen,
+                                qsizetype& textELen, int& AReplaceLevel, int& ARuleN, QList<int>& ARuleNs,
+                                bool ALLRULES, TDRuleMatchCache* cache) const {
     QString result = AWordYo;
     ARuleNs.clear();
     const qsizetype wordStart = beforeLen;
@@ -95,8 +95,9 @@ QString TDContextReg::AnalyzeIn(const QString& AWordYo, QStringView T, qsizetype
         };
         if (cache) {
             const QList<TDRuleMatchCache::Match>& matches = cache->MatchesOf(regex, T);
-            auto it = std::upper_bound(matches.cbegin(), matches.cend(), beforeLen,
-                                       [](qsizetype b, const TDRuleMatchCache::Match& m) { return b < m.Start + m.Length; });
+            auto it = std::upper_bound(
+                matches.cbegin(), matches.cend(), beforeLen,
+                [](qsizetype b, const TDRuleMatchCache::Match& m) { return b < m.Start + m.Length; });
             if (it != matches.cend())
                 consider(it->Start, it->Length);
         } else {
@@ -126,7 +127,8 @@ QString TDContextReg::Analyze(const QString& AWordYo, QString& ABefore, QString&
     const QString T = ABefore + ATextE + AAfter;
     qsizetype beforeLen = ABefore.size();
     qsizetype textELen = ATextE.size();
-    const QString result = AnalyzeIn(AWordYo, T, beforeLen, textELen, AReplaceLevel, ARuleN, ARuleNs, ALLRULES);
+    const QString result =
+        AnalyzeIn(AWordYo, T, beforeLen, textELen, AReplaceLevel, ARuleN, ARuleNs, ALLRULES);
     if (!ARuleNs.isEmpty()) {
         ABefore = T.left(beforeLen);
         ATextE = T.mid(beforeLen, textELen);

@@ -57,8 +57,8 @@ public:
     // (the matched stretch, with the word in its ё-form when the level is positive). ARuleNs gets every
     // rule that covered; for "всё" with ALLRULES the later rules are tried too. Without a covering rule
     // the arguments stay and the result is AWordYo. Throws TDError when a pattern does not compile.
-    QString Analyze(const QString& AWordYo, QString& ABefore, QString& AAfter, QString& ATextE, int& AReplaceLevel,
-                    int& ARuleN, QList<int>& ARuleNs, bool ALLRULES) const;
+    QString Analyze(const QString& AWordYo, QString& ABefore, QString& AAfter, QString& ATextE,
+                    int& AReplaceLevel, int& ARuleN, QList<int>& ARuleNs, bool ALLRULES) const;
 
     // The same on a text T given whole, with the word at [beforeLen, beforeLen + textELen); the two
     // lengths are narrowed in place. With a cache, matches over T are computed once per rule.

@@ -6,7 +6,9 @@
 
 #include <QFileInfo>
 
-TDContextRegs::~TDContextRegs() { Clear(); }
+TDContextRegs::~TDContextRegs() {
+    Clear();
+}
 
 void TDContextRegs::Clear() {
     qDeleteAll(fItems);

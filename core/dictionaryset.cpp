@@ -9,11 +9,14 @@ const char* const kMorphologyFileName = "словарь_морфология.txt
 const char* const kRulesFileName = "словарь_уточнения.txt";
 
 void TDDictionarySet::LoadDictionaries(const QString& folder, const TDUserDictionaries& userDictionaries,
-                                       const std::function<void(const QString&)>& onMissing, bool skipUnused) {
+                                       const std::function<void(const QString&)>& onMissing,
+                                       bool skipUnused) {
     if (fLoaded)
         return;
     const QDir dir(folder);
-    auto path = [&](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
+    auto path = [&](const char* name) {
+        return dir.filePath(QString::fromUtf8(name));
+    };
 
     Morphology.LoadFromFile(path(kMorphologyFileName));
     const QString unambiguous = path(kUnambiguousFileName);
@@ -26,10 +29,17 @@ void TDDictionarySet::LoadDictionaries(const QString& folder, const TDUserDictio
         if (skipUnused && !user.Use)
             continue;
         switch (user.DictionaryKind) {
-        case TDUserDictionary::kindUnambiguous: Dictionary.AppendFromFile(user.FullName); break;
-        case TDUserDictionary::kindAmbiguous: Duals.LoadFromFile(user.FullName, true); break;
-        case TDUserDictionary::kindContextRules: ContextRegs.LoadFromFile(user.FullName, true); break;
-        default: break;
+        case TDUserDictionary::kindUnambiguous:
+            Dictionary.AppendFromFile(user.FullName);
+            break;
+        case TDUserDictionary::kindAmbiguous:
+            Duals.LoadFromFile(user.FullName, true);
+            break;
+        case TDUserDictionary::kindContextRules:
+            ContextRegs.LoadFromFile(user.FullName, true);
+            break;
+        default:
+            break;
         }
     }
     fLoaded = true;

@@ -29,7 +29,8 @@ public:
     // onMissing with the text to show. A bad rule file ends the sequence with a TDError, and the set
     // stays unloaded. Does nothing once the set is loaded.
     void LoadDictionaries(const QString& folder, const TDUserDictionaries& userDictionaries,
-                          const std::function<void(const QString& message)>& onMissing, bool skipUnused = true);
+                          const std::function<void(const QString& message)>& onMissing,
+                          bool skipUnused = true);
     // The load sequence has completed.
     bool Loaded() const { return fLoaded; }
     // Empties every dictionary and clears the loaded mark.

@@ -42,7 +42,9 @@ int ParseLevel(const QString& text, bool* ok) {
     return good ? v : 0;
 }
 
-int TDDualsDictionary::DefaultLevelAt(int i) const { return ParseLevel(fDefaultReplaceLevel[i]); }
+int TDDualsDictionary::DefaultLevelAt(int i) const {
+    return ParseLevel(fDefaultReplaceLevel[i]);
+}
 
 void TDDualsDictionary::LoadFromFile(const QString& AFileName, bool Append) {
     if (!Append)

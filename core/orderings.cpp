@@ -17,7 +17,9 @@ bool CompareEntriesByTextYo(const TDContextEntry* a, const TDContextEntry* b) {
     return QStringView(a->TextYo()).compare(QStringView(b->TextYo()), Qt::CaseSensitive) < 0;
 }
 
-bool CompareEntriesByRule(const TDContextEntry* a, const TDContextEntry* b) { return a->RuleN() < b->RuleN(); }
+bool CompareEntriesByRule(const TDContextEntry* a, const TDContextEntry* b) {
+    return a->RuleN() < b->RuleN();
+}
 
 bool CompareWordsByName(const TDWord2Replace* a, const TDWord2Replace* b) {
     auto fold = [](QChar c) -> char16_t {

@@ -18,8 +18,9 @@ QString ErrorText(int code) {
 pcre2_code_16* Compile(const QString& pattern, int* errorCode, PCRE2_SIZE* errorOffset) {
     pcre2_compile_context_16* context = pcre2_compile_context_create(nullptr);
     pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
-    pcre2_code_16* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR16>(pattern.utf16()), PCRE2_SIZE(pattern.size()),
-                                        kCompileOptions, errorCode, errorOffset, context);
+    pcre2_code_16* code =
+        pcre2_compile(reinterpret_cast<PCRE2_SPTR16>(pattern.utf16()), PCRE2_SIZE(pattern.size()),
+                      kCompileOptions, errorCode, errorOffset, context);
     pcre2_compile_context_free(context);
     return code;
 }
@@ -30,7 +31,9 @@ pcre2_jit_stack_16* SharedJitStack() {
     return stack;
 }
 
-bool IsUtfError(int rc) { return rc <= PCRE2_ERROR_UTF16_ERR1 && rc >= PCRE2_ERROR_UTF16_ERR3; }
+bool IsUtfError(int rc) {
+    return rc <= PCRE2_ERROR_UTF16_ERR1 && rc >= PCRE2_ERROR_UTF16_ERR3;
+}
 
 } // namespace
 
@@ -73,7 +76,8 @@ int TDRegex::MatchAt(QStringView subject, qsizetype offset, bool checkUtf) const
                        PCRE2_SIZE(offset), checkUtf ? 0 : PCRE2_NO_UTF_CHECK, fMatchData, fMatchContext);
 }
 
-void TDRegex::ForEachMatch(QStringView subject, const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
+void TDRegex::ForEachMatch(QStringView subject,
+                           const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
     if (subject.isEmpty()) {
         // An empty subject can still hold an empty match.
         static const char16_t empty[1] = {0};
@@ -100,7 +104,8 @@ void TDRegex::ForEachMatch(QStringView subject, const std::function<bool(qsizety
         if (rc == PCRE2_ERROR_NOMATCH)
             return;
         if (rc < 0)
-            throw TDError(QStringLiteral("Ошибка при поиске по выражению «%1»: %2").arg(fPattern, ErrorText(rc)));
+            throw TDError(
+                QStringLiteral("Ошибка при поиске по выражению «%1»: %2").arg(fPattern, ErrorText(rc)));
         const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(fMatchData);
         const qsizetype start = qsizetype(ov[0]);
         const qsizetype end = qsizetype(ov[1]);
@@ -111,7 +116,8 @@ void TDRegex::ForEachMatch(QStringView subject, const std::function<bool(qsizety
             if (end >= subject.size())
                 return;
             ++next;
-            if (next < subject.size() && subject[next - 1].isHighSurrogate() && subject[next].isLowSurrogate())
+            if (next < subject.size() && subject[next - 1].isHighSurrogate() &&
+                subject[next].isLowSurrogate())
                 ++next;
         }
         if (next > subject.size())

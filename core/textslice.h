@@ -11,7 +11,8 @@ public:
     // The whole of text.
     TDTextSlice(const QString& text) : fSource(text), fPos(0), fLen(text.size()) {}
     // Characters [pos, pos + len) of source; the range must lie inside source.
-    TDTextSlice(const QString& source, qsizetype pos, qsizetype len) : fSource(source), fPos(pos), fLen(len) {}
+    TDTextSlice(const QString& source, qsizetype pos, qsizetype len)
+        : fSource(source), fPos(pos), fLen(len) {}
 
     // The stretch as a string of its own (shares the source when the stretch is all of it).
     QString ToString() const {

@@ -29,5 +29,5 @@ enum TDFileType { ftNone, ftWord, ftFB2, ftHtml, ftXML, ftTXT, ftRTF };
 enum TDFileEncoding { feWin1251, feUTF8, feNone };
 
 // The progress event of every analyser. Page, Line and Column are wide enough for any document.
-using TDOnFindWordE = std::function<void(QObject* Sender, int AddedWordsCount, int WordID, int Page,
-                                         int Line, int Column, TDSearchKind SearchKind)>;
+using TDOnFindWordE = std::function<void(QObject* Sender, int AddedWordsCount, int WordID, int Page, int Line,
+                                         int Column, TDSearchKind SearchKind)>;

@@ -8,9 +8,9 @@ struct TDUserDictionary {
     // The kinds of user dictionary.
     enum Kind : quint8 { kindUnambiguous = 1, kindAmbiguous = 2, kindContextRules = 3 };
 
-    QString FullName;          // full path of the file
-    quint8 DictionaryKind = 0; // 1 unambiguous words, 2 ambiguous words, 3 context rules
-    bool Use = false;          // the user's tick in the options dialog
+    QString FullName;           // full path of the file
+    quint8 DictionaryKind = 0;  // 1 unambiguous words, 2 ambiguous words, 3 context rules
+    bool Use = false;           // the user's tick in the options dialog
     bool FileIsMissing = false; // the file did not exist when the settings were read
 };
 

@@ -9,7 +9,9 @@ int TDWordList::Add(const QString& s) {
     return i;
 }
 
-int TDWordList::IndexOf(const QString& s) const { return fIndex.value(s.toLower(), -1); }
+int TDWordList::IndexOf(const QString& s) const {
+    return fIndex.value(s.toLower(), -1);
+}
 
 void TDWordList::Clear() {
     fItems.clear();

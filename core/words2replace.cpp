@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-TDWords2Replace::~TDWords2Replace() { Clear(); }
+TDWords2Replace::~TDWords2Replace() {
+    Clear();
+}
 
 TDWord2Replace* TDWords2Replace::WordByWord(const QString& AWord) const {
     for (TDWord2Replace* w : fItems) {
@@ -24,7 +26,9 @@ TDWord2Replace* TDWords2Replace::MorfByWord(const QString& AMorf) const {
     return nullptr;
 }
 
-void TDWords2Replace::Add(TDWord2Replace* item) { fItems.append(item); }
+void TDWords2Replace::Add(TDWord2Replace* item) {
+    fItems.append(item);
+}
 
 void TDWords2Replace::Clear() {
     qDeleteAll(fItems);

@@ -10,8 +10,8 @@ class TDContextEntry;
 class TDWord2Replace;
 
 // Called whenever an occurrence of a word form in the list gets a decision assigned.
-using TDOnChangeCheckState =
-    std::function<void(TDWord2Replace* AWord2replace, TDContextEntry* AContextEntry, TDCheckState ACheckState)>;
+using TDOnChangeCheckState = std::function<void(TDWord2Replace* AWord2replace, TDContextEntry* AContextEntry,
+                                                TDCheckState ACheckState)>;
 
 // An ordered list of word forms or morphology groups; it owns its items.
 class TDWords2Replace {

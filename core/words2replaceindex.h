@@ -29,5 +29,5 @@ private:
     TDWords2Replace& fList;
     QHash<const TDWord2Replace*, int> fPosition;
     QHash<QString, QList<int>> fByWordE; // lower-case WordE -> positions, ascending
-    QHash<QString, int> fByMorf;        // lower-case Morf -> first position (Morf never changes)
+    QHash<QString, int> fByMorf;         // lower-case Morf -> first position (Morf never changes)
 };

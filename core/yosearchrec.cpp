@@ -24,7 +24,8 @@ QString YoInFragment(const QString& word, const QString& fragment, qsizetype off
 
 } // namespace
 
-void TDYoSearchRec::Prepare(const QString& wordFound, const QString& wordFoundPure, const TDDictionarySet& dicts) {
+void TDYoSearchRec::Prepare(const QString& wordFound, const QString& wordFoundPure,
+                            const TDDictionarySet& dicts) {
     WordFound = wordFound;
     WordFoundPure = wordFoundPure;
     WordYoFound.clear();
@@ -33,7 +34,8 @@ void TDYoSearchRec::Prepare(const QString& wordFound, const QString& wordFoundPu
     WordForDict = YoToE(WordFoundPure).toLower();
     ID1 = dicts.Dictionary.EWords().IndexOfLower(WordForDict);
     ID2 = ID1 == -1 ? dicts.Duals.UniqueDualEWords().IndexOfLower(WordForDict) : -1;
-    ThreeCondition = WordForDict.contains(QStringLiteral("трех")) && !WordForDict.contains(QStringLiteral("стреха")) &&
+    ThreeCondition = WordForDict.contains(QStringLiteral("трех")) &&
+                     !WordForDict.contains(QStringLiteral("стреха")) &&
                      !WordForDict.contains(QStringLiteral("утрехт"));
     FourCondition = WordForDict.contains(QStringLiteral("четырех"));
 }
@@ -88,11 +90,12 @@ bool ClassifyWord(TDYoSearchRec& rec, const TDDictionarySet& dicts, const TDClas
             out.RegExN = reg->N();
             // The rules see the context with the word in its е-spelling. When the context and the
             // word stand side by side in one string, that string is searched in place.
-            const bool inPlace = cache && !before.Source().isNull() &&
-                                 before.Source().constData() == after.Source().constData() &&
-                                 before.Pos() + before.Size() + rec.WordEFound.size() == after.Pos() &&
-                                 QStringView(before.Source()).mid(before.Pos() + before.Size(), rec.WordEFound.size()) ==
-                                     rec.WordEFound;
+            const bool inPlace =
+                cache && !before.Source().isNull() &&
+                before.Source().constData() == after.Source().constData() &&
+                before.Pos() + before.Size() + rec.WordEFound.size() == after.Pos() &&
+                QStringView(before.Source()).mid(before.Pos() + before.Size(), rec.WordEFound.size()) ==
+                    rec.WordEFound;
             QString ownText;
             QString source;
             qsizetype base = 0;
@@ -108,9 +111,9 @@ bool ClassifyWord(TDYoSearchRec& rec, const TDDictionarySet& dicts, const TDClas
             qsizetype beforeLen = before.Size();
             qsizetype textELen = rec.WordEFound.size();
             int ruleN = kRuleNone;
-            const QString suggestion = reg->AnalyzeIn(rec.WordYoFound, T, beforeLen, textELen, out.ReplaceLevel,
-                                                      ruleN, out.RuleNs, settings.AllRules,
-                                                      inPlace ? cache : nullptr);
+            const QString suggestion =
+                reg->AnalyzeIn(rec.WordYoFound, T, beforeLen, textELen, out.ReplaceLevel, ruleN, out.RuleNs,
+                               settings.AllRules, inPlace ? cache : nullptr);
             out.RuleN = ruleN;
             if (!out.RuleNs.isEmpty()) {
                 out.TextYo = suggestion;

@@ -49,14 +49,14 @@ public:
 
 // What the classification made of one word.
 struct TDClassification {
-    QString FormE;      // the word form's key: the lower-case е-form ("трех"/"четырех" for special forms)
-    QString FormYo;     // the word form's ё-form
+    QString FormE; // the word form's key: the lower-case е-form ("трех"/"четырех" for special forms)
+    QString FormYo;      // the word form's ё-form
     bool Unique = false; // the word is unambiguous
-    QString TextE;      // the е-text: the word, or the stretch a rule matched
-    QString TextYo;     // the suggestion
-    QString TextEPure;  // the word's е-text before any rule narrowed it
-    QString TextYoPure; // the word's ё-form
-    TDTextSlice Before; // the context, as the rules left it
+    QString TextE;       // the е-text: the word, or the stretch a rule matched
+    QString TextYo;      // the suggestion
+    QString TextEPure;   // the word's е-text before any rule narrowed it
+    QString TextYoPure;  // the word's ё-form
+    TDTextSlice Before;  // the context, as the rules left it
     TDTextSlice After;
     int ReplaceLevel = 0;
     bool RulesConsulted = false; // a rule set was consulted

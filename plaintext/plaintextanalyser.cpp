@@ -5,8 +5,8 @@
 #include "contextreg.h"
 #include "dictionaryset.h"
 #include "orderings.h"
-#include "tdregex.h"
 #include "strutils.h"
+#include "tdregex.h"
 #include "word2replace.h"
 #include "words2replace.h"
 #include "words2replaceindex.h"
@@ -57,7 +57,8 @@ private:
 
 void FindAllWordsInText(const QStringList& lines, TDWords2Replace& words, TDWords2Replace& groups,
                         TDContextEntries& entries, bool searchWithYo, int restriction, bool allRules) {
-    FindAllWordsInText(lines, words, groups, entries, searchWithYo, restriction, allRules, GlobalDictionaries());
+    FindAllWordsInText(lines, words, groups, entries, searchWithYo, restriction, allRules,
+                       GlobalDictionaries());
 }
 
 void FindAllWordsInText(const QStringList& lines, TDWords2Replace& words, TDWords2Replace& groups,

@@ -19,8 +19,8 @@ Result RunCli(const QStringList& args, const QByteArray& input = QByteArray()) {
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 const QString kFixtureDicts = QStringLiteral(TARV_SOURCE_DIR "/tests/data/dicts");
@@ -29,13 +29,16 @@ const QString kFixtureDicts = QStringLiteral(TARV_SOURCE_DIR "/tests/data/dicts"
 
 TEST(Cli, CheckListsOccurrencesLikeALinter) {
     TestFolder dir;
-    const QString file = dir.Write1251(QStringLiteral("t.txt"), QStringLiteral("Мне все равно.\nОн пришел еще раз."));
+    const QString file =
+        dir.Write1251(QStringLiteral("t.txt"), QStringLiteral("Мне все равно.\nОн пришел еще раз."));
     const Result r = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts, file});
     EXPECT_EQ(r.code, 1) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("1:5  все равно → всё равно  2  1"))) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2:4  пришел → пришёл  777  -"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("1:5  все равно → всё равно  2  1")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2:4  пришел → пришёл  777  -")))
+        << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("2:11  еще → ещё  777"))) << lines[2].toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("Найдено вхождений: 3"))) << r.err.toStdString();
 }
@@ -43,8 +46,10 @@ TEST(Cli, CheckListsOccurrencesLikeALinter) {
 TEST(Cli, ExitCodes) {
     TestFolder dir;
     const QString clean = dir.WriteUtf8(QStringLiteral("clean.txt"), QStringLiteral("Кот спит."));
-    EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts, clean}).code, 0);
-    EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts, QStringLiteral("-")},
+    EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts, clean}).code,
+              0);
+    EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts,
+                      QStringLiteral("-")},
                      QByteArray("ещё и еще"))
                   .code,
               1);
@@ -52,7 +57,8 @@ TEST(Cli, ExitCodes) {
     EXPECT_EQ(missing.code, 2);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("нет.txt"))) << missing.err.toStdString();
     EXPECT_EQ(RunCli({QStringLiteral("frobnicate")}).code, 2);
-    EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--search"), QStringLiteral("7"), clean}).code, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--search"), QStringLiteral("7"), clean}).code,
+              2);
     const Result help = RunCli({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("tarv-cli check")));
@@ -60,7 +66,8 @@ TEST(Cli, ExitCodes) {
 
 TEST(Cli, BrokenRuleFileIsAnError) {
     TestFolder dir;
-    for (const char* name : {"словарь_однозначные.txt", "словарь_неоднозначные.txt", "словарь_морфология.txt"})
+    for (const char* name :
+         {"словарь_однозначные.txt", "словарь_неоднозначные.txt", "словарь_морфология.txt"})
         QFile::copy(kFixtureDicts + QLatin1Char('/') + QString::fromUtf8(name),
                     dir.Path(QString::fromUtf8(name)));
     dir.WriteUtf8(QStringLiteral("словарь_уточнения.txt"), QStringLiteral("всё\tвсе\\s+равно\tдва"));
@@ -82,7 +89,9 @@ TEST(Cli, DefaultDictionariesOnTheNovel) {
         GTEST_SKIP() << "the corpus is not beside the project";
     const Result r = RunCli({QStringLiteral("check"), novel});
     ASSERT_EQ(r.code, 1) << r.err.toStdString();
-    auto has = [&](const QString& needle) { return r.out.contains(needle); };
+    auto has = [&](const QString& needle) {
+        return r.out.contains(needle);
+    };
     EXPECT_TRUE(has(QStringLiteral("  еще → ещё  777")));
     EXPECT_TRUE(has(QStringLiteral("  ее → её  777")));
     EXPECT_TRUE(has(QStringLiteral("  пришел → пришёл  777")));

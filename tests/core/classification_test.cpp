@@ -23,8 +23,8 @@ protected:
     }
 
     // Classifies one word in the context "<before><word><after>".
-    bool Classify(const QString& word, TDClassification& out, int restriction = 3, const QString& before = QString(),
-                  const QString& after = QString()) {
+    bool Classify(const QString& word, TDClassification& out, int restriction = 3,
+                  const QString& before = QString(), const QString& after = QString()) {
         rec.Prepare(word, word, dicts);
         TDClassifySettings s;
         s.Restriction = restriction;
@@ -85,9 +85,8 @@ TEST_F(Classification, Restrictions) {
         bool accepted;
     };
     const Case cases[] = {
-        {u"еще", 1, true},         {u"еще", 2, false},        {u"все", 1, false},
-        {u"все", 2, true},         {u"трехлетний", 1, true},  {u"трехлетний", 2, true},
-        {u"еще", 0, true},         {u"все", 0, true},
+        {u"еще", 1, true},        {u"еще", 2, false},       {u"все", 1, false}, {u"все", 2, true},
+        {u"трехлетний", 1, true}, {u"трехлетний", 2, true}, {u"еще", 0, true},  {u"все", 0, true},
     };
     for (const Case& c : cases) {
         TDClassification out;

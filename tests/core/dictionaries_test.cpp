@@ -155,7 +155,8 @@ TEST(LoadDictionaries, SequenceAndUserDictionaries) {
     const TDUserDictionaries users = {
         {dir.WriteUtf8(QStringLiteral("u1.txt"), QStringLiteral("пришёл")), 1, true, false},
         {dir.WriteUtf8(QStringLiteral("u2.txt"), QStringLiteral("нёбо\t1")), 2, true, false},
-        {dir.WriteUtf8(QStringLiteral("u3.txt"), QStringLiteral(";context\nвсё\tвсе\\s+мы\t-2")), 3, true, false},
+        {dir.WriteUtf8(QStringLiteral("u3.txt"), QStringLiteral(";context\nвсё\tвсе\\s+мы\t-2")), 3, true,
+         false},
         {dir.WriteUtf8(QStringLiteral("off.txt"), QStringLiteral("берёза")), 1, false, false},
         {dir.WriteUtf8(QStringLiteral("odd.txt"), QStringLiteral("слёт")), 7, true, false},
         {dir.Path(QStringLiteral("gone.txt")), 1, true, true},
@@ -195,9 +196,11 @@ TEST(LoadDictionaries, MissingUnambiguousFileWarns) {
 
 TEST(LoadDictionaries, BadRuleLevelStopsTheSequence) {
     TestFolder dir;
-    WriteStandardFiles(dir, QString(), QStringLiteral("; комментарий\tс\tтабами\nвсё\tвсе\\s+равно\t2\nвсё\tвсе\t"
-                                                      "да\nвсё\tвсе\\s+мы\t-2"));
-    const TDUserDictionaries users = {{dir.WriteUtf8(QStringLiteral("u1.txt"), QStringLiteral("пришёл")), 1, true, false}};
+    WriteStandardFiles(dir, QString(),
+                       QStringLiteral("; комментарий\tс\tтабами\nвсё\tвсе\\s+равно\t2\nвсё\tвсе\t"
+                                      "да\nвсё\tвсе\\s+мы\t-2"));
+    const TDUserDictionaries users = {
+        {dir.WriteUtf8(QStringLiteral("u1.txt"), QStringLiteral("пришёл")), 1, true, false}};
     TDDictionarySet set;
     try {
         set.LoadDictionaries(dir.Dir(), users, nullptr);

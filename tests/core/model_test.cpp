@@ -10,7 +10,8 @@
 namespace {
 
 // A word-form list with one word form holding the given number of entries.
-TDWord2Replace* AddWord(TDWords2Replace& list, const QString& wordE, int entryCount = 0, bool unique = false) {
+TDWord2Replace* AddWord(TDWords2Replace& list, const QString& wordE, int entryCount = 0,
+                        bool unique = false) {
     auto* w = new TDWord2Replace(true);
     w->SetParentList(&list);
     w->SetWordE(wordE);
@@ -45,14 +46,10 @@ TEST(ContextEntry, FilterValueBits) {
         int expected;
     };
     const Case cases[] = {
-        {true, false, 777, cbChecked, 1 | 8 | 512},
-        {false, false, 999, cbGrayed, 2 | 8 | 2048},
-        {false, true, 3, cbUnchecked, 2 | 4 | 1024},
-        {false, false, 2, cbGrayed, 2 | 8 | 16 | 2048},
-        {false, false, 1, cbGrayed, 2 | 8 | 32 | 2048},
-        {false, false, -1, cbGrayed, 2 | 8 | 64 | 2048},
-        {false, false, -2, cbUnchecked, 2 | 8 | 128 | 1024},
-        {false, false, 0, cbGrayed, 2 | 8 | 256 | 2048},
+        {true, false, 777, cbChecked, 1 | 8 | 512},          {false, false, 999, cbGrayed, 2 | 8 | 2048},
+        {false, true, 3, cbUnchecked, 2 | 4 | 1024},         {false, false, 2, cbGrayed, 2 | 8 | 16 | 2048},
+        {false, false, 1, cbGrayed, 2 | 8 | 32 | 2048},      {false, false, -1, cbGrayed, 2 | 8 | 64 | 2048},
+        {false, false, -2, cbUnchecked, 2 | 8 | 128 | 1024}, {false, false, 0, cbGrayed, 2 | 8 | 256 | 2048},
     };
     for (const Case& c : cases) {
         TDWords2Replace list;
@@ -142,7 +139,8 @@ TEST(Words2Replace, OrderingsOfWordForms) {
     EXPECT_EQ(list[3]->WordE(), QStringLiteral("b"));
     list.Sort(CompareWordsByName);
     // Latin letters fold to lower case; Cyrillic compares by code unit ("а" U+0430 < "ё" U+0451).
-    const QStringList expected = {QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("а"), QStringLiteral("ё")};
+    const QStringList expected = {QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("а"),
+                                  QStringLiteral("ё")};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(list[i]->WordE(), expected[i]);
 }
@@ -225,11 +223,8 @@ TEST(StrUtils, YoPatternKeepsLetterCase) {
         const char16_t* expected;
     };
     const Case cases[] = {
-        {u"ВСЕ", u"всё", u"ВСЁ"},
-        {u"Все", u"всё", u"Всё"},
-        {u"елочка", u"ёлочка", u"ёлочка"},
-        {u"Елочка", u"ёлочка", u"Ёлочка"},
-        {u"ещ", u"ещё", u"ещ"}, // pattern longer than the word
+        {u"ВСЕ", u"всё", u"ВСЁ"},          {u"Все", u"всё", u"Всё"}, {u"елочка", u"ёлочка", u"ёлочка"},
+        {u"Елочка", u"ёлочка", u"Ёлочка"}, {u"ещ", u"ещё", u"ещ"}, // pattern longer than the word
     };
     for (const Case& c : cases)
         EXPECT_EQ(ApplyYoPattern(QString::fromUtf16(c.word), QString::fromUtf16(c.pattern)),

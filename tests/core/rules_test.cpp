@@ -19,7 +19,7 @@ struct Outcome {
 };
 
 Outcome Analyse(const TDContextReg& reg, const QString& wordYo, const QString& before, const QString& textE,
-            const QString& after, bool allRules = false) {
+                const QString& after, bool allRules = false) {
     Outcome o{QString(), before, textE, after, 0, 999, {42}};
     o.result = reg.Analyze(wordYo, o.before, o.after, o.textE, o.level, o.ruleN, o.ruleNs, allRules);
     return o;
@@ -30,7 +30,8 @@ Outcome Analyse(const TDContextReg& reg, const QString& wordYo, const QString& b
 TEST(ContextRules, DecidingRuleNarrowsAndSuggests) {
     TDContextReg reg(0, QStringLiteral("всё"));
     reg.AddNew(QStringLiteral("все\\s+равно"), 2);
-    const Outcome o = Analyse(reg, QStringLiteral("всё"), QStringLiteral("Мне "), QStringLiteral("все"), QStringLiteral(" равно."));
+    const Outcome o = Analyse(reg, QStringLiteral("всё"), QStringLiteral("Мне "), QStringLiteral("все"),
+                              QStringLiteral(" равно."));
     EXPECT_EQ(o.textE, QStringLiteral("все равно"));
     EXPECT_EQ(o.before, QStringLiteral("Мне "));
     EXPECT_EQ(o.after, QStringLiteral("."));
@@ -43,7 +44,8 @@ TEST(ContextRules, DecidingRuleNarrowsAndSuggests) {
 TEST(ContextRules, SuggestionKeepsTheDocumentsLetterCase) {
     TDContextReg reg(0, QStringLiteral("всё"));
     reg.AddNew(QStringLiteral("все\\s+равно"), 1);
-    const Outcome o = Analyse(reg, QStringLiteral("ВСЁ"), QString(), QStringLiteral("ВСЕ"), QStringLiteral(" РАВНО"));
+    const Outcome o =
+        Analyse(reg, QStringLiteral("ВСЁ"), QString(), QStringLiteral("ВСЕ"), QStringLiteral(" РАВНО"));
     EXPECT_EQ(o.result, QStringLiteral("ВСЁ РАВНО"));
 }
 
@@ -51,7 +53,8 @@ TEST(ContextRules, MatchesThatDoNotCoverTheWord) {
     TDContextReg reg(0, QStringLiteral("всё"));
     reg.AddNew(QStringLiteral("мне"), 2);   // only in the context before
     reg.AddNew(QStringLiteral("равно"), 2); // only in the context after
-    const Outcome o = Analyse(reg, QStringLiteral("всё"), QStringLiteral("Мне "), QStringLiteral("все"), QStringLiteral(" равно."));
+    const Outcome o = Analyse(reg, QStringLiteral("всё"), QStringLiteral("Мне "), QStringLiteral("все"),
+                              QStringLiteral(" равно."));
     EXPECT_EQ(o.result, QStringLiteral("всё"));
     EXPECT_EQ(o.textE, QStringLiteral("все"));
     EXPECT_EQ(o.before, QStringLiteral("Мне "));
@@ -64,7 +67,8 @@ TEST(ContextRules, LaterMatchOfTheSameRuleCovers) {
     // The first match lies before the word; the second one covers it.
     TDContextReg reg(0, QStringLiteral("всё"));
     reg.AddNew(QStringLiteral("(?<![а-яё])все(?![а-яё])"), -1);
-    const Outcome o = Analyse(reg, QStringLiteral("всё"), QStringLiteral("все они и "), QStringLiteral("все"), QString());
+    const Outcome o =
+        Analyse(reg, QStringLiteral("всё"), QStringLiteral("все они и "), QStringLiteral("все"), QString());
     EXPECT_EQ(o.before, QStringLiteral("все они и "));
     EXPECT_EQ(o.level, -1);
     EXPECT_EQ(o.result, QStringLiteral("все")); // a level of 0 or less keeps the е-form
@@ -74,7 +78,8 @@ TEST(ContextRules, NonPositiveLevelLeavesTheEForm) {
     for (int level : {0, -2, -999}) {
         TDContextReg reg(0, QStringLiteral("всё"));
         reg.AddNew(QStringLiteral("все\\s+мы"), level);
-        const Outcome o = Analyse(reg, QStringLiteral("Всё"), QString(), QStringLiteral("Все"), QStringLiteral(" мы тут"));
+        const Outcome o =
+            Analyse(reg, QStringLiteral("Всё"), QString(), QStringLiteral("Все"), QStringLiteral(" мы тут"));
         EXPECT_EQ(o.result, QStringLiteral("Все мы"));
         EXPECT_EQ(o.level, level);
     }
@@ -97,7 +102,8 @@ TEST(ContextRules, AllRulesOnlyForLowerCaseVsyo) {
         {QStringLiteral("Всё"), true, {2}},
     };
     for (const Case& c : cases) {
-        const QString textE = c.wordYo == QStringLiteral("Всё") ? QStringLiteral("Все") : QStringLiteral("все");
+        const QString textE =
+            c.wordYo == QStringLiteral("Всё") ? QStringLiteral("Все") : QStringLiteral("все");
         const Outcome o = Analyse(reg, c.wordYo, QString(), textE, QStringLiteral(" равно мне"), c.allRules);
         EXPECT_EQ(o.ruleN, 2);
         EXPECT_EQ(o.ruleNs, c.ruleNs) << c.wordYo.toStdString();
@@ -109,7 +115,8 @@ TEST(ContextRules, AllRulesOnlyForLowerCaseVsyo) {
 TEST(ContextRules, PatternCuttingIntoTheWord) {
     TDContextReg reg(0, QStringLiteral("всё"));
     reg.AddNew(QStringLiteral("се\\s+равно"), 2);
-    const Outcome o = Analyse(reg, QStringLiteral("всё"), QString(), QStringLiteral("все"), QStringLiteral(" равно"));
+    const Outcome o =
+        Analyse(reg, QStringLiteral("всё"), QString(), QStringLiteral("все"), QStringLiteral(" равно"));
     EXPECT_EQ(o.textE, QStringLiteral("се равно"));
     EXPECT_EQ(o.result, QStringLiteral("сё равно")); // the ё-form written over the shared letters
 }
@@ -149,10 +156,11 @@ TEST(ContextRules, BadPatternNamesWordAndRule) {
 TEST(ContextRegs, FileFormat) {
     TestFolder dir;
     TDContextRegs regs;
-    regs.LoadFromFile(dir.WriteUtf8(QStringLiteral("r.txt"),
-                                    QStringLiteral(";context\n; a\tcomment\twith tabs\n\nвсё\tвсе\\s+равно\t2\n"
-                                                   "нём\tв\\s+нем\t1\nвсё\tвсе\\s+мы\t-2\n")),
-                      false);
+    regs.LoadFromFile(
+        dir.WriteUtf8(QStringLiteral("r.txt"),
+                      QStringLiteral(";context\n; a\tcomment\twith tabs\n\nвсё\tвсе\\s+равно\t2\n"
+                                     "нём\tв\\s+нем\t1\nвсё\tвсе\\s+мы\t-2\n")),
+        false);
     ASSERT_EQ(regs.Count(), 2);
     TDContextReg* vsyo = regs.RegExByWord(QStringLiteral("всё"), false);
     ASSERT_NE(vsyo, nullptr);

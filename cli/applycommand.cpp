@@ -1,0 +1,7 @@
+#include "commands.h"
+
+#include "error.h"
+
+int RunApply(const QStringList&) {
+    throw TDError(QStringLiteral("Команда apply ещё не готова"));
+}

@@ -1,0 +1,55 @@
+#include "clicommon.h"
+
+#include "dictionaryset.h"
+#include "error.h"
+#include "textfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringConverter>
+
+#include <cstdio>
+
+void PrintErr(const QString& s) {
+    const QByteArray b = s.toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
+// Plain text: a byte-order mark decides; otherwise UTF-8 when the bytes are valid UTF-8, else windows-1251.
+QString DecodePlainText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return DecodeTextBytes(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return DecodeWindows1251(bytes);
+}
+
+QByteArray ReadInput(const QString& name) {
+    QFile f;
+    if (name == QLatin1String("-")) {
+        if (!f.open(stdin, QIODevice::ReadOnly))
+            throw TDError(QStringLiteral("Не удаётся прочитать стандартный ввод"));
+    } else {
+        f.setFileName(name);
+        if (!QFileInfo(name).isFile())
+            throw TDError(QStringLiteral("Файл не найден: %1").arg(name));
+        if (!f.open(QIODevice::ReadOnly))
+            throw TDError(QStringLiteral("Не удаётся прочитать файл %1: %2").arg(name, f.errorString()));
+    }
+    return f.readAll();
+}
+
+void PrintOut(const QString& s) {
+    const QByteArray b = s.toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+}
+
+void LoadDictionariesFrom(QString folder) {
+    if (folder.isEmpty())
+        folder = DictionaryFolder(QCoreApplication::applicationDirPath());
+    GlobalDictionaries().LoadDictionaries(folder, {}, [](const QString& message) { PrintErr(message); });
+}
