@@ -17,15 +17,8 @@ void PrintErr(const QString& s) {
     std::fputc('\n', stderr);
 }
 
-// Plain text: a byte-order mark decides; otherwise UTF-8 when the bytes are valid UTF-8, else windows-1251.
 QString DecodePlainText(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return DecodeTextBytes(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return DecodeWindows1251(bytes);
+    return DecodeUtf8OrWindows1251(bytes);
 }
 
 QByteArray ReadInput(const QString& name) {

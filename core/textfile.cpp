@@ -79,6 +79,16 @@ QString DecodeTextBytes(const QByteArray& bytes) {
     return DecodeWindows1251(bytes);
 }
 
+QString DecodeUtf8OrWindows1251(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return DecodeTextBytes(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return DecodeWindows1251(bytes);
+}
+
 QStringList SplitLines(const QString& text) {
     QStringList lines;
     const QChar* p = text.constData();

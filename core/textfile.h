@@ -8,6 +8,10 @@
 // one the bytes are windows-1251.
 QString DecodeTextBytes(const QByteArray& bytes);
 
+// Decodes plain text: a byte-order mark decides; otherwise UTF-8 when the bytes are valid UTF-8,
+// else windows-1251.
+QString DecodeUtf8OrWindows1251(const QByteArray& bytes);
+
 // Splits text into lines at CR, LF or CR LF; a last line without a line break counts, a final line
 // break adds no empty line. Lines are kept as they stand.
 QStringList SplitLines(const QString& text);

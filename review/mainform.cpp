@@ -1,0 +1,980 @@
+#include "mainform.h"
+
+#include "candidatedelegate.h"
+#include "candidatelistmodel.h"
+#include "candidatetreeview.h"
+#include "contextentry.h"
+#include "decisions.h"
+#include "dictionaryset.h"
+#include "error.h"
+#include "infoicons.h"
+#include "orderings.h"
+#include "strutils.h"
+#include "textfile.h"
+#include "word2replace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTime>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kNoDocument = "нет открытых документов";
+
+// "hh:mm:ss" of a number of seconds.
+QString Clock(double seconds) {
+    return QTime(0, 0).addMSecs(qint64(qMax(0.0, seconds) * 1000.0)).toString(QStringLiteral("hh:mm:ss"));
+}
+
+// A number with thousands separators, padded on the left to 8 characters.
+QString Thousands(qint64 n) {
+    return QLocale().toString(n).rightJustified(8);
+}
+
+QLabel* ValueLabel(QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const Environment& env, QWidget* parent) : QMainWindow(parent), fEnv(env) {
+    setWindowTitle(QString::fromUtf8(kNoDocument));
+    setAcceptDrops(true);
+
+    CreateActions();
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(CreateControlPanel());
+    layout->addWidget(CreateEntriesPanel(), 1);
+    setCentralWidget(central);
+    CreateStatusBar();
+
+    // The window sees every key before the focused control does.
+    qApp->installEventFilter(this);
+    ApplyModeLayout();
+
+    // Settings, containers, user dictionaries.
+    ReadSettings();
+    fWords2Replace.SetOnChangeCheckState(
+        [this](TDWord2Replace*, TDContextEntry*, TDCheckState) { ReviewChanged(); });
+    fMorfs2Replace.SetOnChangeCheckState(
+        [this](TDWord2Replace*, TDContextEntry*, TDCheckState) { ReviewChanged(); });
+    img_ShowPrevious->setVisible(fEnv.OleServer == osNone);
+
+    LoadDictionaries();
+    if (fEnv.OleServer == osNone)
+        FillRecentMenu();
+
+    // Geometry, then the search options.
+    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize()
+                                                          : QSize(1024, 768);
+    setGeometry(TDSettingsFile::MainFormGeometry(fSettings, screen, frameGeometry().size()));
+    SetSearchWordsWithYo(fSettings.SearchWordsWithYo);
+
+    if (fEnv.OleServer != osNone) {
+        // The host connection comes with the host adapters.
+    }
+    UpdateStatusBar();
+    ClearRunInfo();
+
+    if (!fEnv.CommandLineFile.isEmpty())
+        FileOpen(fEnv.CommandLineFile);
+}
+
+TMainForm::~TMainForm() {
+    fDestroying = true;
+    qApp->removeEventFilter(this);
+    try {
+        WriteSettings();
+    } catch (const TDError& e) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(kNoDocument).isEmpty() ? QString() : windowTitle(),
+                              e.Message());
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands and menus
+
+void TMainForm::CreateActions() {
+    act_FileOpen = new QAction(QStringLiteral("Открыть"), this);
+    act_FileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    act_FileOpen->setStatusTip(QStringLiteral("открыть документ"));
+    connect(act_FileOpen, &QAction::triggered, this, [this] {
+        const QString name = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Открыть"), fLastFolderOpened,
+            QStringLiteral("Все поддерживаемые (*.fb2 *.htm *.html *.xml *.txt *.rtf);;fb2 файл (*.fb2);;"
+                           "html файл (*.htm *.html);;XML файл (*.xml);;TXT файл (*.txt);;RTF файл (*.rtf);;"
+                           "все файлы (*)"));
+        if (!name.isEmpty())
+            FileOpen(name);
+    });
+
+    act_FileSave = new QAction(QStringLiteral("Сохранить как..."), this);
+    act_FileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    act_FileSave->setEnabled(false); // comes with saving documents
+
+    act_ListOpen = new QAction(QStringLiteral("Открыть список замен"), this);
+    act_ListOpen->setVisible(false);
+    act_ListSave = new QAction(QStringLiteral("Сохранить список замен"), this);
+    act_ListSave->setVisible(false);
+    act_OpenTest = new QAction(QStringLiteral("Открыть test.fb2"), this);
+    connect(act_OpenTest, &QAction::triggered, this, [this] {
+        FileOpen(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("test.fb2")));
+    });
+
+    act_Exit = new QAction(QStringLiteral("Выход"), this);
+    act_Exit->setStatusTip(QStringLiteral("Выход из программы"));
+    connect(act_Exit, &QAction::triggered, this, &QWidget::close);
+
+    act_FindAll = new QAction(QStringLiteral("Анализ текста"), this);
+    act_FindAll->setShortcut(QKeySequence(Qt::Key_F9));
+    act_FindAll->setShortcutContext(Qt::ApplicationShortcut);
+    connect(act_FindAll, &QAction::triggered, this, &TMainForm::act_FindAllExecute);
+
+    act_StopAnalyze = new QAction(QStringLiteral("стоп"), this);
+    act_StopAnalyze->setVisible(false);
+    connect(act_StopAnalyze, &QAction::triggered, this, [this] { SetStopOperation(true); });
+
+    act_ReplaceE = new QAction(QStringLiteral("Заменить "), this);
+    act_ReplaceE->setStatusTip(QStringLiteral("Замена отмеченных вхождений"));
+    act_ReplaceE->setEnabled(false); // comes with the replacement
+    act_Options = new QAction(QStringLiteral("Настройки"), this);
+    act_Options->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    act_Options->setEnabled(false); // comes with the options dialog
+
+    act_ListSortWordsByName = new QAction(QStringLiteral("по слову"), this);
+    connect(act_ListSortWordsByName, &QAction::triggered, this, [this] {
+        ShownList().Sort(CompareWordsByName);
+        RefreshList(false);
+    });
+    act_SortWordsByEntriesCount = new QAction(QStringLiteral("по числу словоформ"), this);
+    connect(act_SortWordsByEntriesCount, &QAction::triggered, this, [this] {
+        ShownList().Sort(CompareWordsByEntryCount);
+        RefreshList(false);
+    });
+    act_ListExpandAll = new QAction(QStringLiteral("Раскрыть все вхождения"), this);
+    connect(act_ListExpandAll, &QAction::triggered, this, [this] { ExpandAll(true); });
+    act_ListCollapseAll = new QAction(QStringLiteral("Свернуть все вхождения"), this);
+    connect(act_ListCollapseAll, &QAction::triggered, this, [this] { ExpandAll(false); });
+    act_ListAgreeWithSuggestion = new QAction(QStringLiteral("Согласиться с предложенным"), this);
+    act_ListAgreeWithSuggestion->setStatusTip(QStringLiteral("Согласиться с предложенным вариантом замены"));
+    act_ListAgreeWithSuggestion->setEnabled(false); // comes with the decision commands
+    act_ListClear = new QAction(QStringLiteral("Очистить"), this);
+    act_ListClear->setStatusTip(QStringLiteral("Очистить список"));
+    connect(act_ListClear, &QAction::triggered, this, [this] { act_ListClearExecute(true); });
+    act_SaveDuals = new QAction(QStringLiteral("Сохранить неоднозначные"), this);
+    act_SaveDuals->setEnabled(false); // comes with the replacement lists
+
+    act_RegExInfo = new QAction(QStringLiteral("RegEx информация"), this);
+    act_RegExInfo->setEnabled(false); // comes with the rule window
+    act_Site = new QAction(QStringLiteral("Сайт программы"), this);
+    act_Site->setEnabled(false);
+    act_About = new QAction(QStringLiteral("О программе"), this);
+    act_About->setEnabled(false); // comes with the About window
+
+    const bool developer = fEnv.UserName == QLatin1String("Developer");
+    act_SaveDuals->setVisible(developer);
+    act_OpenTest->setVisible(developer);
+}
+
+void TMainForm::CreateMenus() {
+    mni_File = menuBar()->addMenu(QStringLiteral("Файл"));
+    mni_File->addAction(act_FileOpen);
+    mni_File->addAction(act_FileSave);
+    mni_File->addAction(act_ListOpen);
+    mni_File->addAction(act_ListSave);
+    mni_File->addAction(act_OpenTest);
+    mni_File->addSeparator();
+    mni_File->addAction(act_Exit);
+    mni_Recent = new QMenu(QStringLiteral("Недавние документы"), this);
+
+    QMenu* text = menuBar()->addMenu(QStringLiteral("Текст"));
+    auto* find = new QAction(QStringLiteral("Найти"), this);
+    find->setShortcut(act_FindAll->shortcut());
+    find->setShortcutContext(Qt::WidgetShortcut); // the shortcut itself belongs to act_FindAll
+    connect(find, &QAction::triggered, this, &TMainForm::act_FindAllExecute);
+    text->addAction(find);
+    text->addAction(act_ReplaceE);
+    text->addAction(act_Options);
+
+    QMenu* list = menuBar()->addMenu(QStringLiteral("Список"));
+    QMenu* sort = list->addMenu(QStringLiteral("Сортировать"));
+    sort->addAction(act_ListSortWordsByName);
+    sort->addAction(act_SortWordsByEntriesCount);
+    list->addAction(act_ListExpandAll);
+    list->addAction(act_ListCollapseAll);
+    list->addSeparator();
+    list->addAction(act_ListAgreeWithSuggestion);
+    list->addAction(act_ListClear);
+    list->addAction(act_SaveDuals);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Помощь"));
+    help->addAction(act_RegExInfo);
+    help->addAction(act_Site);
+    help->addAction(act_About);
+    addAction(act_FindAll);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Layout
+
+QWidget* TMainForm::CreateControlPanel() {
+    pnl_Controls = new QWidget(this);
+    pnl_Controls->setObjectName(QStringLiteral("pnl_Controls"));
+    pnl_Controls->setFixedWidth(191);
+    auto* v = new QVBoxLayout(pnl_Controls);
+    v->setContentsMargins(10, 10, 8, 10);
+
+    // Search options.
+    grp_Search = new QGroupBox(QStringLiteral(" параметры поиска "), pnl_Controls);
+    grp_Search->setObjectName(QStringLiteral("grp_Search"));
+    auto* sv = new QVBoxLayout(grp_Search);
+    chk_SearchWordsWithYo = new QCheckBox(QStringLiteral("искать слова с «ё»"), grp_Search);
+    chk_SearchWordsWithYo->setObjectName(QStringLiteral("chk_SearchWordsWithYo"));
+    chk_SearchWordsWithYo->setToolTip(QStringLiteral("Искать в тексте слова, в которых есть «ё»"));
+    chk_SearchOne = new QCheckBox(QStringLiteral("искать 1 (е)"), grp_Search);
+    chk_SearchOne->setObjectName(QStringLiteral("chk_SearchOne"));
+    chk_SearchTwo = new QCheckBox(QStringLiteral("искать 2 (е|ё)"), grp_Search);
+    chk_SearchTwo->setObjectName(QStringLiteral("chk_SearchTwo"));
+    chk_SearchOne->setChecked(true);
+    chk_SearchTwo->setChecked(true);
+    // The two can't both be cleared: clearing one while the other is cleared ticks it again.
+    for (QCheckBox* box : {chk_SearchOne, chk_SearchTwo}) {
+        connect(box, &QCheckBox::clicked, this, [this, box] {
+            if (!chk_SearchOne->isChecked() && !chk_SearchTwo->isChecked())
+                box->setChecked(true);
+        });
+    }
+    img_RuleCount = new QToolButton(grp_Search);
+    img_RuleCount->setObjectName(QStringLiteral("img_RuleCount"));
+    img_RuleCount->setAutoRaise(true);
+    img_RuleCount->setToolTip(QStringLiteral("проверять для слова «всё» все правила"));
+    img_RuleCount->setIcon(InfoIcons::RuleCount(false));
+    connect(img_RuleCount, &QToolButton::clicked, this, [this] {
+        fAllRules = !fAllRules;
+        img_RuleCount->setIcon(InfoIcons::RuleCount(fAllRules));
+    });
+    auto* twoRow = new QHBoxLayout;
+    twoRow->addWidget(chk_SearchTwo);
+    twoRow->addWidget(img_RuleCount);
+    rdb_FindActiveStory = new QRadioButton(QStringLiteral("текущий Story"), grp_Search);
+    rdb_FindAllStories = new QRadioButton(QStringLiteral("все Stories"), grp_Search);
+    rdb_FindAllStories->setChecked(true);
+    btn_Search = new QPushButton(QStringLiteral("найти"), grp_Search);
+    btn_Search->setObjectName(QStringLiteral("btn_Search"));
+    btn_Search->setToolTip(QStringLiteral("Найти слова, пишущиеся через «ё»"));
+    connect(btn_Search, &QPushButton::clicked, act_FindAll, &QAction::trigger);
+    sv->addWidget(chk_SearchWordsWithYo);
+    sv->addWidget(chk_SearchOne);
+    sv->addLayout(twoRow);
+    sv->addWidget(rdb_FindActiveStory);
+    sv->addWidget(rdb_FindAllStories);
+    sv->addWidget(btn_Search, 0, Qt::AlignRight);
+    v->addWidget(grp_Search);
+
+    // The information panel of a run.
+    pnl_Info = new QWidget(pnl_Controls);
+    pnl_Info->setObjectName(QStringLiteral("pnl_Info"));
+    auto* iv = new QVBoxLayout(pnl_Info);
+    iv->setContentsMargins(0, 0, 0, 0);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft);
+    auto addRow = [&](const QString& caption, QLabel*& value) {
+        value = ValueLabel(pnl_Info);
+        auto* label = new QLabel(caption, pnl_Info);
+        form->addRow(label, value);
+        fInfoStatistics << label << value;
+    };
+    addRow(QStringLiteral("слов всего"), lbl_WordsCount);
+    addRow(QStringLiteral("абзацев всего"), lbl_ParagraphsCount);
+    addRow(QStringLiteral("времени прошло"), lbl_TimeElapsed);
+    addRow(QStringLiteral("времени осталось"), lbl_TimeRemain);
+    addRow(QStringLiteral("скорость (сл/сек)"), lbl_WordsPerSecond);
+    addRow(QStringLiteral("слов найдено"), lbl_WordsAdded);
+    addRow(QStringLiteral("страница"), lbl_CurrentPage);
+    ProgressBar = new QProgressBar(pnl_Info);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setMaximumHeight(12);
+    btn_Stop = new QPushButton(QStringLiteral("стоп"), pnl_Info);
+    btn_Stop->setObjectName(QStringLiteral("btn_Stop"));
+    connect(btn_Stop, &QPushButton::clicked, act_StopAnalyze, &QAction::trigger);
+    connect(act_StopAnalyze, &QAction::changed, this,
+            [this] { btn_Stop->setVisible(act_StopAnalyze->isVisible()); });
+    iv->addLayout(form);
+    iv->addWidget(ProgressBar);
+    iv->addWidget(btn_Stop, 0, Qt::AlignRight);
+    pnl_Info->hide();
+    v->addWidget(pnl_Info);
+
+    // The filter (its boxes come with filtering).
+    grp_Filter = new QGroupBox(QStringLiteral(" фильтрация "), pnl_Controls);
+    grp_Filter->setObjectName(QStringLiteral("grp_Filter"));
+    grp_Filter->hide();
+    v->addWidget(grp_Filter);
+
+    // Sorting.
+    grp_Sort = new QGroupBox(QStringLiteral(" сортировка "), pnl_Controls);
+    grp_Sort->setObjectName(QStringLiteral("grp_Sort"));
+    auto* gv = new QGridLayout(grp_Sort);
+    chk_Morfology = new QCheckBox(QStringLiteral("сгруппировать"), grp_Sort);
+    chk_Morfology->setObjectName(QStringLiteral("chk_Morfology"));
+    connect(chk_Morfology, &QCheckBox::clicked, this, [this](bool on) { SetGrouped(on); });
+    auto sortButton = [this](const QString& caption, const QList<QPair<QString, int>>& items, bool words) {
+        auto* b = new QToolButton(grp_Sort);
+        b->setText(caption);
+        b->setPopupMode(QToolButton::InstantPopup);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setMinimumWidth(90);
+        auto* menu = new QMenu(b);
+        for (const auto& [text, tag] : items) {
+            QAction* a = menu->addAction(text);
+            a->setData(tag);
+            connect(a, &QAction::triggered, this, [this, b, text = text, tag = tag, words] {
+                b->setText(text);
+                if (words)
+                    SortWords(tag);
+                else
+                    SortEntries(tag);
+            });
+        }
+        b->setMenu(menu);
+        return b;
+    };
+    btn_SortLevel1 = sortButton(QStringLiteral("как есть"),
+                                {{QStringLiteral("слову"), 1}, {QStringLiteral("числу слов"), 2}}, true);
+    btn_SortLevel1->setObjectName(QStringLiteral("btn_SortLevel1"));
+    btn_SortLevel2 = sortButton(QStringLiteral("reg тексту"),
+                                {{QStringLiteral("правилу"), 1}, {QStringLiteral("контексту"), 2}}, false);
+    btn_SortLevel2->setObjectName(QStringLiteral("btn_SortLevel2"));
+    gv->addWidget(chk_Morfology, 0, 0, 1, 2);
+    gv->addWidget(new QLabel(QStringLiteral("по"), grp_Sort), 1, 0);
+    gv->addWidget(btn_SortLevel1, 1, 1);
+    gv->addWidget(new QLabel(QStringLiteral("затем по"), grp_Sort), 2, 0);
+    gv->addWidget(btn_SortLevel2, 2, 1);
+    grp_Sort->hide();
+    v->addWidget(grp_Sort);
+
+    btn_Replace = new QPushButton(QStringLiteral("заменить"), pnl_Controls);
+    btn_Replace->setObjectName(QStringLiteral("btn_Replace"));
+    btn_Replace->setFixedSize(99, 26);
+    connect(btn_Replace, &QPushButton::clicked, act_ReplaceE, &QAction::trigger);
+    btn_Replace->hide();
+    v->addWidget(btn_Replace, 0, Qt::AlignRight);
+    v->addStretch(1);
+    return pnl_Controls;
+}
+
+QWidget* TMainForm::CreateEntriesPanel() {
+    split_Entries = new QSplitter(Qt::Vertical, this);
+    split_Entries->setObjectName(QStringLiteral("split_Entries"));
+    split_Entries->setHandleWidth(7);
+    split_Entries->setChildrenCollapsible(false);
+
+    vst_Main = new TDCandidateTreeView(split_Entries);
+    vst_Main->setObjectName(QStringLiteral("vst_Main"));
+    QFont listFont = vst_Main->font();
+    listFont.setPointSize(9);
+    vst_Main->setFont(listFont);
+    fListModel = new TDCandidateListModel(this);
+    fListDelegate = new TDCandidateDelegate(this);
+    vst_Main->setModel(fListModel);
+    vst_Main->setItemDelegate(fListDelegate);
+    vst_Main->setMinimumHeight(50);
+    connect(vst_Main->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+    connect(fListModel, &QAbstractItemModel::modelReset, this, [this] {
+        connect(
+            vst_Main->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); }, Qt::UniqueConnection);
+    });
+    connect(fListDelegate, &TDCandidateDelegate::IconClicked, this, &TMainForm::OnIconClicked);
+    connect(fListModel, &TDCandidateListModel::EntryChecked, this, &TMainForm::OnEntryChecked);
+
+    auto* details = new QWidget(split_Entries);
+    auto* dh = new QHBoxLayout(details);
+    dh->setContentsMargins(0, 0, 0, 0);
+    dh->setSpacing(0);
+    mem_EntryDetails = new QTextEdit(details);
+    mem_EntryDetails->setObjectName(QStringLiteral("mem_EntryDetails"));
+    mem_EntryDetails->setReadOnly(true);
+    mem_EntryDetails->setMinimumHeight(50);
+    auto* strip = new QWidget(details);
+    strip->setFixedWidth(18);
+    strip->setAutoFillBackground(true);
+    QPalette pal = strip->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    strip->setPalette(pal);
+    auto* sv = new QVBoxLayout(strip);
+    sv->setContentsMargins(1, 2, 1, 2);
+    img_ShowPrevious = new QToolButton(strip);
+    img_ShowPrevious->setObjectName(QStringLiteral("img_ShowPrevious"));
+    img_ShowPrevious->setAutoRaise(true);
+    img_ShowPrevious->setIcon(InfoIcons::ShowPrevious(false));
+    img_ShowPrevious->setToolTip(QStringLiteral("показывать предыдущую строку (P)"));
+    connect(img_ShowPrevious, &QToolButton::clicked, this, &TMainForm::ToggleShowPrevious);
+    sv->addWidget(img_ShowPrevious);
+    sv->addStretch(1);
+    dh->addWidget(mem_EntryDetails, 1);
+    dh->addWidget(strip);
+    split_Entries->addWidget(vst_Main);
+    split_Entries->addWidget(details);
+    split_Entries->setStretchFactor(0, 1);
+    split_Entries->setStretchFactor(1, 0);
+    split_Entries->setSizes({400, 94});
+    return split_Entries;
+}
+
+void TMainForm::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("pnl_Status"));
+    bar->setSizeGripEnabled(true);
+    auto label = [bar](const QString& name, const QString& hint) {
+        auto* l = new QLabel(bar);
+        l->setObjectName(name);
+        l->setToolTip(hint);
+        l->setMinimumWidth(36);
+        return l;
+    };
+    bar->addWidget(new QLabel(QStringLiteral("слова:"), bar));
+    lbl_WordsInList =
+        label(QStringLiteral("lbl_WordsInList"), QStringLiteral("количество словоформ в списке"));
+    lbl_WordsNotChecked =
+        label(QStringLiteral("lbl_WordsNotChecked"), QStringLiteral("количество непроверенных словоформ"));
+    lbl_WordsTotal = label(QStringLiteral("lbl_WordsTotal"), QStringLiteral("общее количество словоформ"));
+    bar->addWidget(lbl_WordsInList);
+    bar->addWidget(lbl_WordsNotChecked);
+    bar->addWidget(lbl_WordsTotal);
+    lbl_Pages = new QLabel(QStringLiteral("страницы:"), bar);
+    lbl_PageCurrent = label(QStringLiteral("lbl_PageCurrent"), QStringLiteral("текущая страница"));
+    lbl_PagesTotal = label(QStringLiteral("lbl_PagesTotal"), QStringLiteral("количество страниц"));
+    bar->addWidget(lbl_Pages);
+    bar->addWidget(lbl_PageCurrent);
+    bar->addWidget(lbl_PagesTotal);
+    lbl_StatusInfo = label(QStringLiteral("lbl_StatusInfo"), QString());
+    bar->addWidget(lbl_StatusInfo, 1);
+    img_FB2 = new QLabel(QStringLiteral("FB2"), bar);
+    img_FB2->setObjectName(QStringLiteral("img_FB2"));
+    img_FB2->setStyleSheet(QStringLiteral("QLabel { color: white; background: #5A82B4; border-radius: 3px;"
+                                          " padding: 0 4px; font-weight: bold; }"));
+    img_FB2->hide();
+    lbl_Encoding = label(QStringLiteral("lbl_Encoding"), QStringLiteral("кодировка документа"));
+    bar->addPermanentWidget(img_FB2);
+    bar->addPermanentWidget(lbl_Encoding);
+}
+
+void TMainForm::ApplyModeLayout() {
+    const bool file = fEnv.OleServer == osNone;
+    const bool word = fEnv.OleServer == osWord;
+    const bool stories = fEnv.OleServer == osInDesign || fEnv.OleServer == osInCopy;
+    rdb_FindActiveStory->setVisible(stories);
+    rdb_FindAllStories->setVisible(stories);
+    for (QWidget* w : {static_cast<QWidget*>(lbl_Pages), static_cast<QWidget*>(lbl_PageCurrent),
+                       static_cast<QWidget*>(lbl_PagesTotal)})
+        w->setVisible(word);
+    lbl_CurrentPage->setVisible(word);
+    act_FileOpen->setEnabled(file);
+    act_FileSave->setEnabled(false);
+    // The statistics rows of the information panel: hidden in file mode, where a run only shows
+    // the time, the speed and the bar.
+    for (int i = 0; i < fInfoStatistics.size(); ++i) {
+        const bool pageRow = i >= fInfoStatistics.size() - 2;
+        fInfoStatistics[i]->setVisible(pageRow ? word : !file);
+    }
+    img_FB2->hide();
+    pnl_Controls->setVisible(!file);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings, dictionaries, documents
+
+void TMainForm::ReadSettings() {
+    try {
+        fSettings = TDSettingsFile(fEnv.SettingsFileName).Read(fEnv.OleServer == osNone);
+    } catch (const TDError& e) {
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+        fSettings = TDSettings();
+    }
+    fUserDictionaries = fSettings.UserDictionaries;
+}
+
+void TMainForm::WriteSettings() {
+    fSettings.MainFormLeft = geometry().left();
+    fSettings.MainFormTop = geometry().top();
+    fSettings.MainFormWidth = width();
+    fSettings.MainFormHeight = height();
+    fSettings.SearchWordsWithYo = GetSearchWordsWithYo();
+    fSettings.UserDictionaries = fUserDictionaries;
+    TDSettingsFile(fEnv.SettingsFileName).Write(fSettings, fEnv.OleServer == osNone);
+}
+
+void TMainForm::LoadDictionaries() {
+    TDDictionarySet& dicts = GlobalDictionaries();
+    try {
+        dicts.LoadDictionaries(fEnv.DictionaryFolder, fUserDictionaries, [this](const QString& message) {
+            ShowMessage(QMessageBox::Warning, message, QMessageBox::Ok);
+        });
+    } catch (const TDError& e) {
+        ShowMessage(QMessageBox::Critical, e.Message(), QMessageBox::Ok);
+    }
+}
+
+void TMainForm::FillRecentMenu() {
+    mni_Recent->clear();
+    for (const QString& name : fSettings.OpenedFiles) {
+        QAction* a = mni_Recent->addAction(QDir::toNativeSeparators(name));
+        connect(a, &QAction::triggered, this, [this, name] { FileOpen(name); });
+    }
+    mni_Recent->menuAction()->setVisible(!fSettings.OpenedFiles.isEmpty());
+    if (!mni_File->actions().contains(mni_Recent->menuAction()))
+        mni_File->insertMenu(act_Exit, mni_Recent);
+}
+
+void TMainForm::AddRecent(const QString& fileName) {
+    // A name already present keeps its place; a new one goes first; ten at most.
+    if (!fSettings.OpenedFiles.contains(fileName)) {
+        fSettings.OpenedFiles.prepend(fileName);
+        while (fSettings.OpenedFiles.size() > 10)
+            fSettings.OpenedFiles.removeLast();
+    }
+    FillRecentMenu();
+}
+
+bool TMainForm::FileOpen(const QString& fileName) {
+    if (fEnv.OleServer != osNone)
+        return false; // documents open through their host
+    QStringList lines;
+    try {
+        QFile f(fileName);
+        if (!f.open(QIODevice::ReadOnly))
+            throw TDError(QStringLiteral("Не удаётся открыть файл %1: %2").arg(fileName, f.errorString()));
+        lines = SplitLines(DecodeUtf8OrWindows1251(f.readAll()));
+    } catch (const TDError& e) {
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+        return false;
+    }
+    act_ListClearExecute(false);
+    fCommonFile = lines;
+    fFileName = QFileInfo(fileName).absoluteFilePath();
+    fLastFolderOpened = QFileInfo(fileName).absolutePath();
+    const QString ext = QFileInfo(fileName).suffix().toLower();
+    fFileTypeOpened = ext == QLatin1String("fb2")                                     ? ftFB2
+                      : (ext == QLatin1String("htm") || ext == QLatin1String("html")) ? ftHtml
+                      : ext == QLatin1String("xml")                                   ? ftXML
+                      : ext == QLatin1String("rtf")                                   ? ftRTF
+                                                                                      : ftTXT;
+    setWindowTitle(QDir::toNativeSeparators(fFileName));
+    img_FB2->setVisible(fFileTypeOpened == ftFB2);
+    AddRecent(fFileName);
+    if (!fCommonFile.isEmpty()) {
+        pnl_Controls->show();
+        if (fSettings.DoSearchAfterOpen && !isVisible()) {
+            show();
+            QCoreApplication::processEvents();
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The analysis run
+
+bool TMainForm::GetSearchWordsWithYo() const {
+    return chk_SearchWordsWithYo->isChecked();
+}
+
+void TMainForm::SetSearchWordsWithYo(bool value) {
+    chk_SearchWordsWithYo->setChecked(value);
+}
+
+int TMainForm::GetSearchOneTwo() const {
+    const bool one = chk_SearchOne->isChecked();
+    const bool two = chk_SearchTwo->isChecked();
+    return one && two ? 3 : one ? 1 : two ? 2 : 0;
+}
+
+void TMainForm::SetStopOperation(bool value) {
+    fStopOperation = value;
+    if (value && fAnalysis.Running())
+        fAnalysis.Stop();
+}
+
+void TMainForm::act_FindAllExecute() {
+    if (fAnalysis.Running())
+        return;
+    if (fEnv.OleServer != osNone) {
+        // The host branches run through the host adapters, which come in a later step.
+        ShowMessage(QMessageBox::Information,
+                    QStringLiteral("Анализ документа в этом режиме пока недоступен."), QMessageBox::Ok);
+        return;
+    }
+    DoBeforeSearch();
+    QCoreApplication::processEvents();
+    TDAnalysisController::Options options;
+    options.SearchWordsWithYo = GetSearchWordsWithYo();
+    options.SearchOneTwo = GetSearchOneTwo();
+    options.AllRules = GetAllRules();
+    auto connection =
+        connect(&fAnalysis, &TDAnalysisController::Progress, this, &TMainForm::DoSearchProgress);
+    const TDAnalysisController::Result result =
+        fAnalysis.Run(fCommonFile, fWords2Replace, fMorfs2Replace, fEntries, options, GlobalDictionaries());
+    disconnect(connection);
+    if (result.Failed) {
+        // A failed run leaves nothing half-done: the list is emptied and the search controls return.
+        act_ListClearExecute(false);
+        QApplication::restoreOverrideCursor();
+        pnl_Info->hide();
+        grp_Search->show();
+        act_StopAnalyze->setVisible(false);
+        lbl_StatusInfo->clear();
+        ShowMessage(QMessageBox::Warning, result.Error, QMessageBox::Ok);
+    } else {
+        DoAfterSearch(result);
+        ShowList();
+    }
+    fNeedToSave = fEntries.Count() > 0;
+    UpdateStatusBar();
+}
+
+void TMainForm::DoBeforeSearch() {
+    act_StopAnalyze->setVisible(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    lbl_StatusInfo->setText(QStringLiteral("нажмите Esc для отмены"));
+    fStopOperation = false;
+    grp_Search->hide();
+    btn_Replace->hide();
+    ProgressBar->setValue(0);
+    pnl_Info->show();
+    ProgressBar->show();
+    ProgressBar->setMaximum(qMax(1, int(fCommonFile.size())));
+    qint64 words = 0;
+    lbl_WordsCount->setText(Thousands(words));
+    lbl_ParagraphsCount->setText(Thousands(fCommonFile.size()));
+}
+
+void TMainForm::DoSearchProgress(int line, int lineCount, int added, qint64 elapsedMs) {
+    Q_UNUSED(lineCount);
+    ProgressBar->setValue(qMin(line, ProgressBar->maximum()));
+    const double elapsed = double(elapsedMs) / 1000.0;
+    lbl_TimeElapsed->setText(Clock(elapsed));
+    const int p = ProgressBar->value();
+    if (p > 0)
+        lbl_TimeRemain->setText(Clock(ProgressBar->maximum() * elapsed / p - elapsed));
+    if (elapsed > 0)
+        lbl_WordsPerSecond->setText(QString::asprintf("%5.1f", double(fEntries.Count()) / elapsed));
+    lbl_WordsAdded->setText(QString::number(added));
+}
+
+void TMainForm::DoAfterSearch(const TDAnalysisController::Result& result) {
+    act_StopAnalyze->setVisible(false);
+    QApplication::restoreOverrideCursor();
+    lbl_StatusInfo->clear();
+    SetStopOperation(false);
+    const double seconds = double(result.ElapsedMs) / 1000.0;
+    QString speed;
+    if (seconds > 0)
+        speed = QStringLiteral("\rСкорость %1 слов в секунду.")
+                    .arg(QLocale().toString(double(fEntries.Count()) / seconds, 'f', 2).rightJustified(5));
+    fLastRunMessage =
+        QStringLiteral("Затрачено ") + QLocale().toString(seconds, 'g', 15) + QStringLiteral(" сек.") + speed;
+    fLastRunMessage.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    grp_Filter->show();
+    grp_Sort->show();
+    btn_Replace->show();
+    pnl_Info->hide();
+    ShowMessage(QMessageBox::Information, fLastRunMessage, QMessageBox::Ok);
+    lbl_WordsTotal->setText(QString::number(fEntries.Count()));
+}
+
+void TMainForm::ClearRunInfo() {
+    for (QLabel* l : {lbl_ParagraphsCount, lbl_TimeElapsed, lbl_TimeRemain, lbl_WordsCount,
+                      lbl_WordsPerSecond, lbl_WordsAdded})
+        l->clear();
+}
+
+void TMainForm::act_ListClearExecute(bool askUser) {
+    if (askUser &&
+        ShowMessage(QMessageBox::Question, QStringLiteral("Вы действительно хотите очистить список замен?"),
+                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    fListModel->SetList(nullptr, chk_Morfology->isChecked());
+    fWords2Replace.Clear();
+    fMorfs2Replace.Clear();
+    fEntries.Clear();
+    mem_EntryDetails->clear();
+    grp_Search->show();
+    grp_Filter->hide();
+    btn_Replace->hide();
+    grp_Sort->hide();
+    UpdateStatusBar();
+    ClearRunInfo();
+    fNeedToSave = false;
+}
+
+void TMainForm::ReviewChanged() {
+    fNeedToSave = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The candidate list
+
+TDWords2Replace& TMainForm::ShownList() {
+    return chk_Morfology->isChecked() ? fMorfs2Replace : fWords2Replace;
+}
+
+void TMainForm::ShowList() {
+    fListModel->SetList(&ShownList(), chk_Morfology->isChecked());
+}
+
+void TMainForm::RefreshList(bool keepExpanded) {
+    QSet<const TDWord2Replace*> expanded;
+    if (keepExpanded) {
+        for (int i = 0; i < fListModel->rowCount(); ++i) {
+            const QModelIndex idx = fListModel->index(i, 0);
+            if (vst_Main->isExpanded(idx))
+                expanded.insert(TDCandidateListModel::WordOf(idx));
+        }
+    }
+    fListModel->SetList(&ShownList(), chk_Morfology->isChecked());
+    if (!expanded.isEmpty()) {
+        vst_Main->setUpdatesEnabled(false);
+        for (int i = 0; i < fListModel->rowCount(); ++i) {
+            const QModelIndex idx = fListModel->index(i, 0);
+            if (expanded.contains(TDCandidateListModel::WordOf(idx)))
+                vst_Main->setExpanded(idx, true);
+        }
+        vst_Main->setUpdatesEnabled(true);
+    }
+    UpdateStatusBar();
+}
+
+void TMainForm::SortWords(int tag) {
+    ShownList().Sort(tag == 1 ? CompareWordsByName : CompareWordsByEntryCount);
+    RefreshList(true);
+}
+
+void TMainForm::SortEntries(int tag) {
+    for (TDWord2Replace* w : ShownList())
+        w->ContextEntries().Sort(tag == 1 ? CompareEntriesByRule : CompareEntriesByTextYo);
+    RefreshList(true);
+}
+
+void TMainForm::SetGrouped(bool grouped) {
+    chk_Morfology->setChecked(grouped);
+    ShowList();
+    UpdateStatusBar();
+}
+
+void TMainForm::ExpandAll(bool expand) {
+    if (expand)
+        vst_Main->expandAll();
+    else
+        vst_Main->collapseAll();
+}
+
+void TMainForm::OnCurrentChanged(const QModelIndex& current) {
+    TDContextEntry* e = TDCandidateListModel::EntryOf(current);
+    if (!e) {
+        mem_EntryDetails->clear();
+        return;
+    }
+    ShowDetails(e);
+    vst_Main->setFocus();
+}
+
+void TMainForm::ShowDetails(const TDContextEntry* e) {
+    QString word;
+    switch (e->ReplaceLevel()) {
+    case -2:
+    case -1:
+    case 0:
+        word = e->TextE();
+        break;
+    case 1:
+    case 2:
+    case kLevelUnambiguous:
+        word = e->TextYo();
+        break;
+    default:
+        break;
+    }
+    QString prefix;
+    if (fShowPrevious && e->Line() >= 2 && e->Line() - 1 < fCommonFile.size())
+        prefix = fCommonFile[e->Line() - 1] + QLatin1Char('\n');
+    const QString before = e->Before();
+    mem_EntryDetails->setPlainText(prefix + before + word + e->After());
+    QTextCursor c(mem_EntryDetails->document());
+    const int start = int(prefix.size() + before.size());
+    c.setPosition(start);
+    c.setPosition(start + int(e->TextE().size()), QTextCursor::KeepAnchor);
+    QTextCharFormat red;
+    red.setForeground(QColor(0xFF, 0x00, 0x00));
+    c.mergeCharFormat(red);
+    c.setPosition(start);
+    mem_EntryDetails->setTextCursor(c);
+    mem_EntryDetails->ensureCursorVisible();
+}
+
+void TMainForm::ToggleShowPrevious() {
+    if (!img_ShowPrevious->isVisibleTo(this))
+        return;
+    fShowPrevious = !fShowPrevious;
+    img_ShowPrevious->setIcon(InfoIcons::ShowPrevious(fShowPrevious));
+    const QModelIndexList selected = vst_Main->selectionModel()->selectedIndexes();
+    const QModelIndex first = selected.isEmpty() ? vst_Main->currentIndex() : selected.first();
+    if (TDContextEntry* e = TDCandidateListModel::EntryOf(first))
+        ShowDetails(e);
+}
+
+void TMainForm::OnIconClicked(const QModelIndex& index) {
+    if (index != vst_Main->currentIndex())
+        return;
+    TDContextEntry* e = TDCandidateListModel::EntryOf(index);
+    if (!e)
+        return;
+    const int level = e->ReplaceLevel();
+    if (level == 1 || level == 2)
+        e->SetCheckedState(cbChecked);
+    else if (level == -1 || level == -2)
+        e->SetCheckedState(cbUnchecked);
+    else
+        return;
+    fListModel->RepaintAll();
+    OnEntryChecked();
+}
+
+void TMainForm::OnEntryChecked() {
+    lbl_WordsNotChecked->setText(QString::number(fEntries.CheckedCount(cbGrayed, 1)));
+}
+
+void TMainForm::UpdateStatusBar() {
+    lbl_PageCurrent->clear();
+    lbl_PagesTotal->clear();
+    lbl_WordsInList->clear();
+    lbl_WordsNotChecked->clear();
+    lbl_WordsTotal->clear();
+    if (fEntries.Count() > 0) {
+        lbl_WordsInList->setText(QString::number(fEntries.VisibleCount(true)));
+        lbl_WordsNotChecked->setText(QString::number(fEntries.CheckedCount(cbGrayed, 1)));
+        lbl_WordsTotal->setText(QStringLiteral("[%1]").arg(fEntries.Count()));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window events
+
+int TMainForm::ShowMessage(int icon, const QString& text, int buttons) {
+    if (fMessageBoxAnswer >= 0)
+        return fMessageBoxAnswer;
+    QMessageBox box(QMessageBox::Icon(icon), windowTitle(), text, QMessageBox::StandardButtons(buttons),
+                    this);
+    box.adjustSize();
+    if (isVisible()) {
+        // Centred across, a quarter of the height difference down, kept on the screen.
+        const QRect main = frameGeometry();
+        const QSize size = box.sizeHint();
+        int left = main.left() + (main.width() - size.width()) / 2;
+        int top = main.top() + ((main.height() - size.height()) / 2) / 2;
+        const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
+        left = qMax(0, qMin(left, screen.right() - size.width()));
+        top = qMax(0, qMin(top, screen.bottom() - size.height()));
+        box.move(left, top);
+    }
+    return box.exec();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyRelease && target && target->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QWidget* focus = QApplication::focusWidget();
+        // Plain letters typed into an edit box belong to it.
+        const bool editing = qobject_cast<QLineEdit*>(focus) != nullptr;
+        // A key event travels up the parents; act once, where it starts.
+        const bool first = focus ? target == focus : target == this;
+        if (!key->isAutoRepeat() && first) {
+            switch (key->key()) {
+            case Qt::Key_Escape:
+                SetStopOperation(true);
+                return false;
+            case Qt::Key_P:
+                if (!editing)
+                    ToggleShowPrevious();
+                return false;
+            case Qt::Key_R:
+                if (!editing)
+                    act_RegExInfo->trigger();
+                return false;
+            case Qt::Key_F5:
+                return false; // the filter refresh comes with filtering
+            default:
+                break;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    SetStopOperation(true);
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (fEnv.OleServer == osNone && event->mimeData()->urls().size() == 1 &&
+        event->mimeData()->urls()[0].isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls[0].isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString name = urls[0].toLocalFile();
+    QTimer::singleShot(0, this, [this, name] { FileOpen(name); });
+}

@@ -1,0 +1,211 @@
+#pragma once
+
+#include "analysiscontroller.h"
+#include "contextentries.h"
+#include "settingsfile.h"
+#include "types.h"
+#include "userdictionary.h"
+#include "words2replace.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMessageBox;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSplitter;
+class QTextEdit;
+class QToolButton;
+class QWidget;
+class TDCandidateDelegate;
+class TDCandidateListModel;
+class TDCandidateTreeView;
+class TDContextEntry;
+class TDWord2Replace;
+
+// The main window: the document, the analysis run, the candidate list and its details.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // What the window needs from its surroundings; tests give their own.
+    struct Environment {
+        TDOleServer OleServer = osNone; // the document source, fixed for the run
+        QString SettingsFileName;       // the INI file
+        QString DictionaryFolder;       // the folder of the standard dictionaries
+        QString UserName;               // the login name (developer items for "Developer")
+        QString CommandLineFile;        // a document named on the command line
+    };
+
+    explicit TMainForm(const Environment& env, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Opens a document in file mode; false (after telling the user) when it cannot be read.
+    bool FileOpen(const QString& fileName);
+    // "Анализ текста": runs the analysis of the document source.
+    void act_FindAllExecute();
+    // The stop request.
+    void SetStopOperation(bool value);
+    // "Очистить": with askUser, asks first.
+    void act_ListClearExecute(bool askUser);
+
+    // The run options.
+    bool GetSearchWordsWithYo() const;
+    void SetSearchWordsWithYo(bool value);
+    int GetSearchOneTwo() const;
+    bool GetAllRules() const { return fAllRules; }
+
+    // The containers of the review.
+    TDWords2Replace& Words2Replace() { return fWords2Replace; }
+    TDWords2Replace& Morfs2Replace() { return fMorfs2Replace; }
+    TDContextEntries& Entries() { return fEntries; }
+    const QStringList& CommonFile() const { return fCommonFile; }
+    // The review holds changes no replacement list has saved.
+    bool NeedToSave() const { return fNeedToSave; }
+    // The text of the last statistics message.
+    const QString& LastRunMessage() const { return fLastRunMessage; }
+
+    // Shows a message box over the window (placed a quarter of the height difference from the top).
+    // In tests, SetMessageBoxAnswer makes every box answer at once.
+    int ShowMessage(int icon, const QString& text, int buttons);
+    void SetMessageBoxAnswer(int answer) { fMessageBoxAnswer = answer; }
+
+    // The sort commands, by tag: word forms 1 "слову", 2 "числу слов"; occurrences 1 "правилу", 2
+    // "контексту".
+    void SortWords(int tag);
+    void SortEntries(int tag);
+    // Grouping by morphology.
+    void SetGrouped(bool grouped);
+    // Expands or collapses every word form.
+    void ExpandAll(bool expand);
+    // Shows the line before the occurrence in the details pane.
+    void ToggleShowPrevious();
+    // Refreshes the status bar counts.
+    void UpdateStatusBar();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    QWidget* CreateControlPanel();
+    QWidget* CreateEntriesPanel();
+    void CreateStatusBar();
+    void ApplyModeLayout();
+    void ReadSettings();
+    void WriteSettings();
+    void LoadDictionaries();
+    void FillRecentMenu();
+    void AddRecent(const QString& fileName);
+    void ShowList();
+    void RefreshList(bool keepExpanded);
+    void DoBeforeSearch();
+    void DoAfterSearch(const TDAnalysisController::Result& result);
+    void DoSearchProgress(int line, int lineCount, int added, qint64 elapsedMs);
+    void ClearRunInfo();
+    void ReviewChanged();
+    void OnCurrentChanged(const QModelIndex& current);
+    void OnIconClicked(const QModelIndex& index);
+    void OnEntryChecked();
+    void ShowDetails(const TDContextEntry* entry);
+    TDWords2Replace& ShownList();
+
+    Environment fEnv;
+    TDSettings fSettings;
+    TDUserDictionaries fUserDictionaries;
+    TDWords2Replace fWords2Replace;
+    TDWords2Replace fMorfs2Replace;
+    TDContextEntries fEntries;
+    QStringList fCommonFile;
+    TDFileType fFileTypeOpened = ftNone;
+    TDFileEncoding fFileEncoding = feNone;
+    QString fFileName;
+    QString fLastFolderOpened;
+    bool fNeedToSave = false;
+    bool fAllRules = false;
+    bool fShowPrevious = false;
+    bool fStopOperation = false;
+    bool fDestroying = false;
+    int fMessageBoxAnswer = -1;
+    QString fLastRunMessage;
+    TDAnalysisController fAnalysis;
+
+    // Commands.
+    QAction* act_FileOpen = nullptr;
+    QAction* act_FileSave = nullptr;
+    QAction* act_ListOpen = nullptr;
+    QAction* act_ListSave = nullptr;
+    QAction* act_OpenTest = nullptr;
+    QAction* act_Exit = nullptr;
+    QAction* act_FindAll = nullptr;
+    QAction* act_StopAnalyze = nullptr;
+    QAction* act_ReplaceE = nullptr;
+    QAction* act_Options = nullptr;
+    QAction* act_ListSortWordsByName = nullptr;
+    QAction* act_SortWordsByEntriesCount = nullptr;
+    QAction* act_ListExpandAll = nullptr;
+    QAction* act_ListCollapseAll = nullptr;
+    QAction* act_ListAgreeWithSuggestion = nullptr;
+    QAction* act_ListClear = nullptr;
+    QAction* act_SaveDuals = nullptr;
+    QAction* act_RegExInfo = nullptr;
+    QAction* act_Site = nullptr;
+    QAction* act_About = nullptr;
+    QMenu* mni_File = nullptr;
+    QMenu* mni_Recent = nullptr;
+
+    // Controls.
+    QWidget* pnl_Controls = nullptr;
+    QGroupBox* grp_Search = nullptr;
+    QCheckBox* chk_SearchWordsWithYo = nullptr;
+    QCheckBox* chk_SearchOne = nullptr;
+    QCheckBox* chk_SearchTwo = nullptr;
+    QToolButton* img_RuleCount = nullptr;
+    QRadioButton* rdb_FindActiveStory = nullptr;
+    QRadioButton* rdb_FindAllStories = nullptr;
+    QPushButton* btn_Search = nullptr;
+    QWidget* pnl_Info = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QLabel* lbl_WordsCount = nullptr;
+    QLabel* lbl_ParagraphsCount = nullptr;
+    QLabel* lbl_TimeElapsed = nullptr;
+    QLabel* lbl_TimeRemain = nullptr;
+    QLabel* lbl_WordsPerSecond = nullptr;
+    QLabel* lbl_WordsAdded = nullptr;
+    QLabel* lbl_CurrentPage = nullptr;
+    QList<QWidget*> fInfoStatistics; // the statistics rows of the information panel
+    QPushButton* btn_Stop = nullptr;
+    QGroupBox* grp_Filter = nullptr;
+    QGroupBox* grp_Sort = nullptr;
+    QCheckBox* chk_Morfology = nullptr;
+    QToolButton* btn_SortLevel1 = nullptr;
+    QToolButton* btn_SortLevel2 = nullptr;
+    QPushButton* btn_Replace = nullptr;
+    TDCandidateTreeView* vst_Main = nullptr;
+    TDCandidateListModel* fListModel = nullptr;
+    TDCandidateDelegate* fListDelegate = nullptr;
+    QSplitter* split_Entries = nullptr;
+    QTextEdit* mem_EntryDetails = nullptr;
+    QToolButton* img_ShowPrevious = nullptr;
+    QLabel* lbl_WordsInList = nullptr;
+    QLabel* lbl_WordsNotChecked = nullptr;
+    QLabel* lbl_WordsTotal = nullptr;
+    QLabel* lbl_Pages = nullptr;
+    QLabel* lbl_PageCurrent = nullptr;
+    QLabel* lbl_PagesTotal = nullptr;
+    QLabel* lbl_StatusInfo = nullptr;
+    QLabel* lbl_Encoding = nullptr;
+    QLabel* img_FB2 = nullptr;
+};

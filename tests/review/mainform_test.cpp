@@ -1,0 +1,273 @@
+#include "../core/testfiles.h"
+#include "candidatelistmodel.h"
+#include "candidatetreeview.h"
+#include "contextentry.h"
+#include "dictionaryset.h"
+#include "mainform.h"
+#include "welcomeform.h"
+#include "word2replace.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A main window over the fixture dictionaries with its own settings file; message boxes answer at once.
+struct Window {
+    explicit Window(const TestFolder& dir, TDOleServer server = osNone,
+                    const QString& user = QStringLiteral("user")) {
+        GlobalDictionaries().Clear();
+        TMainForm::Environment env;
+        env.OleServer = server;
+        env.SettingsFileName = dir.Path(QStringLiteral("tarv.ini"));
+        env.DictionaryFolder = QStringLiteral(TARV_SOURCE_DIR "/tests/data/dicts");
+        env.UserName = user;
+        form = std::make_unique<TMainForm>(env);
+        form->SetMessageBoxAnswer(QMessageBox::Ok);
+    }
+    TMainForm* operator->() { return form.get(); }
+    template <class T> T* Find(const char* name) { return form->findChild<T*>(QString::fromLatin1(name)); }
+    std::unique_ptr<TMainForm> form;
+};
+
+const QString kText = QStringLiteral("Мне все равно, он пришел.\nЕще раз: все мы тут, и все.\nКот.");
+
+} // namespace
+
+TEST(WelcomeForm, DefaultSelectionByRunningHosts) {
+    struct Case {
+        bool word, inDesign, inCopy;
+        TDOleServer expected;
+    };
+    const Case cases[] = {
+        {false, false, false, osNone},  {true, false, false, osWord}, {false, true, false, osInDesign},
+        {false, false, true, osInCopy}, {true, true, false, osNone},  {true, true, true, osNone},
+    };
+    for (const Case& c : cases) {
+        TWelcomeForm form(c.word, c.inDesign, c.inCopy);
+        EXPECT_EQ(form.OleServer(), c.expected);
+        EXPECT_EQ(form.rdb_AServerWord->isEnabled(), c.word);
+        EXPECT_EQ(form.rdb_AServerInDesign->isEnabled(), c.inDesign);
+        EXPECT_EQ(form.rdb_AServerInCopy->isEnabled(), c.inCopy);
+        EXPECT_TRUE(form.rdb_DontConnect->isEnabled());
+        EXPECT_EQ(form.rdb_DontConnect->isChecked(), c.expected == osNone);
+    }
+}
+
+TEST(WelcomeForm, EnterContinuesAndCloseBoxDoesNot) {
+    TWelcomeForm form(true, false, false);
+    form.show();
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_TRUE(form.ContinueApp());
+    EXPECT_EQ(form.OleServer(), osWord);
+    TWelcomeForm closed(false, false, false);
+    closed.show();
+    closed.close();
+    EXPECT_FALSE(closed.ContinueApp());
+}
+
+TEST(MainForm, AnalysisFillsTheList) {
+    TestFolder dir;
+    Window w(dir);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("нет открытых документов"));
+    ASSERT_TRUE(w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText)));
+    w->act_FindAllExecute();
+    EXPECT_TRUE(w->LastRunMessage().startsWith(QStringLiteral("Затрачено ")))
+        << w->LastRunMessage().toStdString();
+    EXPECT_EQ(w->Entries().Count(), 5); // все, пришел, Еще, все, все
+    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel* model = view->model();
+    ASSERT_EQ(model->rowCount(), 3); // все, пришел, еще
+    // Word forms: ambiguous in black with the count, unambiguous in grey with the ё-form.
+    QStringList rows;
+    for (int i = 0; i < model->rowCount(); ++i)
+        rows << model->index(i, 0).data().toString();
+    EXPECT_TRUE(rows.contains(QStringLiteral("все")));
+    EXPECT_TRUE(rows.contains(QStringLiteral("пришёл")));
+    const QModelIndex vse = model->index(int(rows.indexOf(QStringLiteral("все"))), 0);
+    EXPECT_EQ(vse.data(TDCandidateListModel::StaticTextRole).toString(), QStringLiteral(" [3]"));
+    // Rated occurrences stay undecided until the user (or "agree") decides.
+    EXPECT_EQ(vse.data(TDCandidateListModel::OpenCountRole).toInt(), 3);
+    EXPECT_EQ(vse.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::black));
+    const QModelIndex prishel = model->index(int(rows.indexOf(QStringLiteral("пришёл"))), 0);
+    EXPECT_EQ(prishel.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(model->index(0, 0, prishel).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+
+    // Occurrence rows: the text by decision, the check state, the rule number.
+    QStringList texts;
+    for (int j = 0; j < model->rowCount(vse); ++j)
+        texts << model->index(j, 0, vse).data().toString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Мне всё равно, он пришел."))) << texts.join('|').toStdString();
+    // Status bar.
+    EXPECT_EQ(w.Find<QLabel>("lbl_WordsTotal")->text(), QStringLiteral("[5]"));
+    EXPECT_EQ(w.Find<QLabel>("lbl_WordsNotChecked")->text(), QStringLiteral("3"));
+    EXPECT_TRUE(w.Find<QGroupBox>("grp_Sort")->isVisibleTo(w.form.get()));
+    EXPECT_FALSE(w.Find<QGroupBox>("grp_Search")->isVisibleTo(w.form.get()));
+}
+
+TEST(MainForm, CheckingAnOccurrenceLowersTheOpenCount) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText));
+    w->act_FindAllExecute();
+    QAbstractItemModel* model = w.Find<TDCandidateTreeView>("vst_Main")->model();
+    QModelIndex vse;
+    for (int i = 0; i < model->rowCount(); ++i) {
+        if (model->index(i, 0).data().toString() == QStringLiteral("все"))
+            vse = model->index(i, 0);
+    }
+    ASSERT_TRUE(vse.isValid());
+    QModelIndex open;
+    for (int j = 0; j < model->rowCount(vse); ++j) {
+        const QModelIndex c = model->index(j, 0, vse);
+        if (c.data(Qt::CheckStateRole).toInt() == Qt::PartiallyChecked)
+            open = c;
+    }
+    ASSERT_TRUE(open.isValid());
+    ASSERT_TRUE(model->setData(open, Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(vse.data(TDCandidateListModel::OpenCountRole).toInt(), 2);
+    EXPECT_EQ(w.Find<QLabel>("lbl_WordsNotChecked")->text(), QStringLiteral("2"));
+    EXPECT_TRUE(w->NeedToSave());
+}
+
+TEST(MainForm, ClearAnsweredNoChangesNothing) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText));
+    w->act_FindAllExecute();
+    w->SetMessageBoxAnswer(QMessageBox::No);
+    w->act_ListClearExecute(true);
+    EXPECT_EQ(w->Entries().Count(), 5);
+    w->SetMessageBoxAnswer(QMessageBox::Yes);
+    w->act_ListClearExecute(true);
+    EXPECT_EQ(w->Entries().Count(), 0);
+    EXPECT_TRUE(w.Find<QLabel>("lbl_WordsTotal")->text().isEmpty());
+}
+
+TEST(MainForm, RunTwiceAddsAndSortKeepsExpansion) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText));
+    w->act_FindAllExecute();
+    w->act_FindAllExecute();
+    EXPECT_EQ(w->Entries().Count(), 10);
+    EXPECT_EQ(w->Words2Replace().Count(), 3);
+    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    QAbstractItemModel* model = view->model();
+    const QModelIndex first = model->index(0, 0);
+    TDWord2Replace* word = TDCandidateListModel::WordOf(first);
+    view->expand(first);
+    w->SortWords(2);
+    const QModelIndex again = static_cast<TDCandidateListModel*>(model)->IndexOfWord(word);
+    EXPECT_TRUE(view->isExpanded(again));
+    EXPECT_EQ(TDCandidateListModel::WordOf(model->index(0, 0))->WordE(),
+              QStringLiteral("все")); // 6 occurrences
+}
+
+TEST(MainForm, SearchBoxesCannotBothBeCleared) {
+    TestFolder dir;
+    Window w(dir);
+    auto* one = w.Find<QCheckBox>("chk_SearchOne");
+    auto* two = w.Find<QCheckBox>("chk_SearchTwo");
+    w.form->show();
+    QTest::mouseClick(one, Qt::LeftButton);
+    EXPECT_FALSE(one->isChecked());
+    EXPECT_EQ(w->GetSearchOneTwo(), 2);
+    QTest::mouseClick(two, Qt::LeftButton);
+    EXPECT_TRUE(two->isChecked());
+    EXPECT_EQ(w->GetSearchOneTwo(), 2);
+}
+
+TEST(MainForm, DeveloperItemsAndSettingsRoundTrip) {
+    TestFolder dir;
+    {
+        Window w(dir, osNone, QStringLiteral("developer"));
+        bool devVisible = false;
+        for (QAction* a : w.form->findChildren<QAction*>())
+            if (a->text() == QStringLiteral("Открыть test.fb2"))
+                devVisible = a->isVisible();
+        EXPECT_FALSE(devVisible);
+        EXPECT_EQ(w.form->size(), QSize(484, 444));
+        EXPECT_TRUE(w->GetSearchWordsWithYo());
+        w->SetSearchWordsWithYo(false);
+        w.form->resize(700, 500);
+    }
+    Window again(dir, osNone, QStringLiteral("Developer"));
+    EXPECT_FALSE(again->GetSearchWordsWithYo());
+    EXPECT_EQ(again.form->size(), QSize(700, 500));
+    bool devVisible = false;
+    for (QAction* a : again.form->findChildren<QAction*>())
+        if (a->text() == QStringLiteral("Открыть test.fb2"))
+            devVisible = a->isVisible();
+    EXPECT_TRUE(devVisible);
+}
+
+TEST(MainForm, DetailsShowTheSentenceAndThePreviousLine) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("первая\nвторая\nтретья\nи еще")));
+    w->act_FindAllExecute();
+    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    const QModelIndex entry = view->model()->index(0, 0, view->model()->index(0, 0));
+    view->setCurrentIndex(entry);
+    auto* details = w.Find<QTextEdit>("mem_EntryDetails");
+    EXPECT_EQ(details->toPlainText(), QStringLiteral("и ещё"));
+    w->ToggleShowPrevious();
+    EXPECT_EQ(details->toPlainText(), QStringLiteral("третья\nи ещё"));
+    // The word is red.
+    QTextCursor c(details->document());
+    c.setPosition(int(QStringLiteral("третья\nи е").size()));
+    EXPECT_EQ(c.charFormat().foreground().color(), QColor(0xFF, 0, 0));
+}
+
+TEST(MainForm, EscDuringARunKeepsWhatWasFound) {
+    TestFolder dir;
+    QString big;
+    for (int i = 0; i < 20000; ++i)
+        big += QStringLiteral("Строка с еще одним словом и все равно.\n");
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("big.txt"), big));
+    w.form->show();
+    bool sent = false;
+    // Esc is pressed (and released) repeatedly while the run goes on.
+    QTimer esc;
+    QObject::connect(&esc, &QTimer::timeout, [&] {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.form.get(),
+                        Qt::Key_Escape);
+        sent = true;
+    });
+    esc.start(20);
+    w->act_FindAllExecute();
+    EXPECT_TRUE(sent);
+    EXPECT_GT(w->Entries().Count(), 0);
+    EXPECT_LT(w->Entries().Count(), 40000);
+    EXPECT_TRUE(w->LastRunMessage().startsWith(QStringLiteral("Затрачено ")));
+}
+
+// Renders the window after a run into $TARV_SCREENSHOT_DIR (when set), for a person to look at.
+TEST(MainForm, Screenshot) {
+    const QString out = qEnvironmentVariable("TARV_SCREENSHOT_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set TARV_SCREENSHOT_DIR to render the window";
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(QStringLiteral(TARV_SOURCE_DIR "/data/samples/sample.txt"));
+    w.form->resize(760, 560);
+    w.form->show();
+    w->act_FindAllExecute();
+    w->ExpandAll(true);
+    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    view->setCurrentIndex(view->model()->index(0, 0, view->model()->index(0, 0)));
+    QApplication::processEvents();
+    w.form->grab().save(out + QStringLiteral("/mainform.png"));
+}
