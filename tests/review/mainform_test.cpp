@@ -8,15 +8,20 @@
 #include "word2replace.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -270,4 +275,62 @@ TEST(MainForm, Screenshot) {
     view->setCurrentIndex(view->model()->index(0, 0, view->model()->index(0, 0)));
     QApplication::processEvents();
     w.form->grab().save(out + QStringLiteral("/mainform.png"));
+}
+
+TEST(MainForm, GroupingShowsMorphologyGroupsInGreen) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("Он пришел. Еще раз.")));
+    w->act_FindAllExecute();
+    w->SetGrouped(true);
+    QAbstractItemModel* model = w.Find<TDCandidateTreeView>("vst_Main")->model();
+    // The fixture morphology file gives «ещё» the base «ещё»; «пришёл» has none.
+    QMap<QString, QColor> colours;
+    for (int i = 0; i < model->rowCount(); ++i)
+        colours[model->index(i, 0).data().toString()] =
+            model->index(i, 0).data(Qt::ForegroundRole).value<QBrush>().color();
+    ASSERT_TRUE(colours.contains(QStringLiteral("ещё")));
+    EXPECT_EQ(colours[QStringLiteral("ещё")], QColor(0x1E, 0x78, 0x00));
+    EXPECT_EQ(colours[QStringLiteral("пришёл")], QColor(0x80, 0x80, 0x80));
+    w->SetGrouped(false);
+    EXPECT_EQ(model->rowCount(), 2);
+}
+
+TEST(MainForm, RecentDocumentsAndDrop) {
+    TestFolder dir;
+    const QString a = dir.WriteUtf8(QStringLiteral("a.txt"), QStringLiteral("еще"));
+    const QString b = dir.WriteUtf8(QStringLiteral("b.txt"), QStringLiteral("еще"));
+    {
+        Window w(dir);
+        w->FileOpen(a);
+        w->FileOpen(b);
+        w->FileOpen(a); // already present: keeps its place
+        EXPECT_EQ(w->windowTitle(), QDir::toNativeSeparators(a));
+        // Exactly one local file is accepted for a drop.
+        QMimeData two;
+        two.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+        QDragEnterEvent enterTwo(QPoint(5, 5), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.form.get(), &enterTwo);
+        EXPECT_FALSE(enterTwo.isAccepted());
+        QMimeData one;
+        one.setUrls({QUrl::fromLocalFile(b)});
+        QDragEnterEvent enterOne(QPoint(5, 5), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.form.get(), &enterOne);
+        EXPECT_TRUE(enterOne.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.form.get(), &drop);
+        QApplication::processEvents();
+        EXPECT_EQ(w->windowTitle(), QDir::toNativeSeparators(b));
+    }
+    const TDSettings s = TDSettingsFile(dir.Path(QStringLiteral("tarv.ini"))).Read(true);
+    EXPECT_EQ(s.OpenedFiles, QStringList({QFileInfo(b).absoluteFilePath(), QFileInfo(a).absoluteFilePath()}));
+}
+
+TEST(MainForm, UnreadableDocumentIsReportedAndNothingChanges) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText));
+    w->act_FindAllExecute();
+    EXPECT_FALSE(w->FileOpen(dir.Path(QStringLiteral("нет такого.txt"))));
+    EXPECT_EQ(w->Entries().Count(), 5);
 }
