@@ -33,11 +33,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -182,13 +184,21 @@ void TMainForm::CreateActions() {
     act_ListSortWordsByName = new QAction(QStringLiteral("по слову"), this);
     connect(act_ListSortWordsByName, &QAction::triggered, this, [this] {
         ShownList().Sort(CompareWordsByName);
+        fFilter.Apply(ShownList());
         RefreshList(false);
     });
     act_SortWordsByEntriesCount = new QAction(QStringLiteral("по числу словоформ"), this);
     connect(act_SortWordsByEntriesCount, &QAction::triggered, this, [this] {
         ShownList().Sort(CompareWordsByEntryCount);
+        fFilter.Apply(ShownList());
         RefreshList(false);
     });
+    act_FilterRefresh = new QAction(QStringLiteral("Обновить"), this);
+    act_FilterRefresh->setStatusTip(QStringLiteral("обновить фильтр"));
+    connect(act_FilterRefresh, &QAction::triggered, this, &TMainForm::act_FilterApplyExecute);
+    act_FilterClear = new QAction(QStringLiteral("Отмена"), this);
+    act_FilterClear->setStatusTip(QStringLiteral("Отмена фильтрации"));
+    connect(act_FilterClear, &QAction::triggered, this, &TMainForm::act_FilterClearExecute);
     act_ListExpandAll = new QAction(QStringLiteral("Раскрыть все вхождения"), this);
     connect(act_ListExpandAll, &QAction::triggered, this, [this] { ExpandAll(true); });
     act_ListCollapseAll = new QAction(QStringLiteral("Свернуть все вхождения"), this);
@@ -343,11 +353,7 @@ QWidget* TMainForm::CreateControlPanel() {
     pnl_Info->hide();
     v->addWidget(pnl_Info);
 
-    // The filter (its boxes come with filtering).
-    grp_Filter = new QGroupBox(QStringLiteral(" фильтрация "), pnl_Controls);
-    grp_Filter->setObjectName(QStringLiteral("grp_Filter"));
-    grp_Filter->hide();
-    v->addWidget(grp_Filter);
+    v->addWidget(CreateFilterGroup());
 
     // Sorting.
     grp_Sort = new QGroupBox(QStringLiteral(" сортировка "), pnl_Controls);
@@ -419,11 +425,6 @@ QWidget* TMainForm::CreateEntriesPanel() {
     vst_Main->setMinimumHeight(50);
     connect(vst_Main->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
-    connect(fListModel, &QAbstractItemModel::modelReset, this, [this] {
-        connect(
-            vst_Main->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { OnCurrentChanged(current); }, Qt::UniqueConnection);
-    });
     connect(fListDelegate, &TDCandidateDelegate::IconClicked, this, &TMainForm::OnIconClicked);
     connect(fListModel, &TDCandidateListModel::EntryChecked, this, &TMainForm::OnEntryChecked);
 
@@ -786,17 +787,20 @@ void TMainForm::RefreshList(bool keepExpanded) {
 
 void TMainForm::SortWords(int tag) {
     ShownList().Sort(tag == 1 ? CompareWordsByName : CompareWordsByEntryCount);
+    fFilter.Apply(ShownList());
     RefreshList(true);
 }
 
 void TMainForm::SortEntries(int tag) {
     for (TDWord2Replace* w : ShownList())
         w->ContextEntries().Sort(tag == 1 ? CompareEntriesByRule : CompareEntriesByTextYo);
+    fFilter.Apply(ShownList());
     RefreshList(true);
 }
 
 void TMainForm::SetGrouped(bool grouped) {
     chk_Morfology->setChecked(grouped);
+    fFilter.Apply(ShownList());
     ShowList();
     UpdateStatusBar();
 }
@@ -920,6 +924,15 @@ int TMainForm::ShowMessage(int icon, const QString& text, int buttons) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* box = qobject_cast<QCheckBox*>(watched); box && fFilterRLChecks.contains(box)) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* me = static_cast<QMouseEvent*>(event);
+            FilterRatingPressed(box, me->modifiers(), me->buttons());
+        } else if (event->type() == QEvent::MouseButtonRelease && fAltPressed) {
+            // The box toggles itself while it handles the release; finish after that.
+            QTimer::singleShot(0, this, [this, box] { FilterRatingReleased(box); });
+        }
+    }
     auto* target = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::KeyRelease && target && target->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -977,4 +990,141 @@ void TMainForm::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const QString name = urls[0].toLocalFile();
     QTimer::singleShot(0, this, [this, name] { FileOpen(name); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// The filter
+
+QWidget* TMainForm::CreateFilterGroup() {
+    grp_Filter = new QGroupBox(QStringLiteral(" фильтрация "), pnl_Controls);
+    grp_Filter->setObjectName(QStringLiteral("grp_Filter"));
+    auto* v = new QVBoxLayout(grp_Filter);
+    v->setSpacing(1);
+    auto box = [this, v](const QString& caption, const char* name, int tag, const QString& hint = QString(),
+                         int indent = 0) {
+        auto* b = new QCheckBox(caption, grp_Filter);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setProperty("tag", tag);
+        b->setToolTip(hint);
+        b->setChecked(true);
+        connect(b, &QCheckBox::clicked, this, [this, b] { FilterBoxClicked(b); });
+        if (indent > 0) {
+            auto* row = new QHBoxLayout;
+            row->setContentsMargins(indent, 0, 0, 0);
+            row->addWidget(b);
+            v->addLayout(row);
+        } else {
+            v->addWidget(b);
+        }
+        fFilterChecks.append(b);
+        return b;
+    };
+    chk_FilterOne =
+        box(QStringLiteral("1 (е)"), "chk_FilterOne", 1, QStringLiteral("слова, пишущиеся только через «ё»"));
+    chk_FilterTwo = box(QStringLiteral("2 (е|ё)"), "chk_FilterTwo", 2,
+                        QStringLiteral("слова, пишущиеся как через «ё», так и через «е»"));
+    chk_FilterR2 = box(QStringLiteral("да:  почти наверняка"), "chk_FilterR2", 16, QString(), 14);
+    chk_FilterR1 = box(QStringLiteral("да:  скорее всего"), "chk_FilterR1", 32, QString(), 14);
+    chk_FilterR0 = box(QStringLiteral("        неизвестно"), "chk_FilterR0", 256, QString(), 14);
+    chk_FilterR1no = box(QStringLiteral("нет: скорее всего"), "chk_FilterR1no", 64, QString(), 14);
+    chk_FilterR2no = box(QStringLiteral("нет: почти наверняка "), "chk_FilterR2no", 128, QString(), 14);
+    chk_FilterYoInDoc = box(QStringLiteral("уже с «ё»"), "chk_FilterYoInDoc", 4);
+    chk_FilterChecked = box(QStringLiteral("отмеченные «да»"), "chk_FilterChecked", 512);
+    chk_FilterUnChecked = box(QStringLiteral("не обработанные"), "chk_FilterUnChecked", 2048);
+    chk_FilterUnSeen = box(QStringLiteral("отмеченные «нет»"), "chk_FilterUnSeen", 1024);
+    fFilterRLChecks = {chk_FilterR2, chk_FilterR1, chk_FilterR1no, chk_FilterR0, chk_FilterR2no};
+    // Mouse presses on the rating boxes reach eventFilter through the application-wide filter.
+
+    auto* custom = new QHBoxLayout;
+    edt_FilterCustom = new QLineEdit(grp_Filter);
+    edt_FilterCustom->setObjectName(QStringLiteral("edt_FilterCustom"));
+    edt_FilterCustom->setToolTip(QStringLiteral("Произвольный текст"));
+    edt_FilterCustom->setProperty("tag", 0);
+    btn_FilterCustomApply = new QToolButton(grp_Filter);
+    btn_FilterCustomApply->setObjectName(QStringLiteral("btn_FilterCustomApply"));
+    btn_FilterCustomApply->setText(QStringLiteral("»"));
+    btn_FilterCustomApply->setCheckable(true);
+    btn_FilterCustomApply->setToolTip(QStringLiteral("фильтровать по тексту"));
+    connect(btn_FilterCustomApply, &QToolButton::clicked, this, [this] { ToggleCustomFilter(); });
+    custom->addWidget(edt_FilterCustom, 1);
+    custom->addWidget(btn_FilterCustomApply);
+    v->addLayout(custom);
+    btn_FilterClear = new QPushButton(QStringLiteral("Отмена"), grp_Filter);
+    btn_FilterClear->setObjectName(QStringLiteral("btn_FilterClear"));
+    btn_FilterClear->setToolTip(QStringLiteral("обновить фильтр"));
+    connect(btn_FilterClear, &QPushButton::clicked, act_FilterClear, &QAction::trigger);
+    v->addWidget(btn_FilterClear, 0, Qt::AlignRight);
+    grp_Filter->setFixedHeight(255);
+    grp_Filter->hide();
+    return grp_Filter;
+}
+
+void TMainForm::FilterBoxClicked(QCheckBox* box) {
+    const int bit = box->property("tag").toInt();
+    if (box == chk_FilterTwo) {
+        // Without ambiguous words the ratings mean nothing: their boxes go.
+        const bool on = chk_FilterTwo->isChecked();
+        for (QCheckBox* b : fFilterRLChecks)
+            b->setVisible(on);
+        grp_Filter->setFixedHeight(on ? 255 : 170);
+    }
+    fFilter.Flip(bit);
+    if (!fAltPressed)
+        act_FilterApplyExecute();
+}
+
+void TMainForm::act_FilterApplyExecute() {
+    fFilter.SetCustom(edt_FilterCustom->property("tag").toInt() == 1, edt_FilterCustom->text());
+    fFilter.Apply(ShownList());
+    RefreshList(true);
+}
+
+void TMainForm::act_FilterClearExecute() {
+    TDFilterController::ShowAll(ShownList());
+    fFilter.Reset();
+    for (QCheckBox* b : fFilterChecks) {
+        const QSignalBlocker block(b);
+        b->setChecked(true);
+    }
+    edt_FilterCustom->setProperty("tag", 0);
+    btn_FilterCustomApply->setChecked(false);
+    RefreshList(true);
+}
+
+void TMainForm::ToggleCustomFilter() {
+    const bool on = edt_FilterCustom->property("tag").toInt() != 1;
+    edt_FilterCustom->setProperty("tag", on ? 1 : 0);
+    btn_FilterCustomApply->setChecked(on);
+    act_FilterApplyExecute();
+}
+
+void TMainForm::FilterRatingPressed(QCheckBox* box, Qt::KeyboardModifiers modifiers,
+                                    Qt::MouseButtons buttons) {
+    fAltPressed = modifiers == Qt::AltModifier && buttons == Qt::LeftButton;
+    int others = 0;
+    for (QCheckBox* b : fFilterRLChecks) {
+        if (b != box && b->isChecked())
+            ++others;
+    }
+    if (fAltPressed) {
+        // Isolate the clicked rating, or bring all back when it is already alone.
+        for (QCheckBox* b : fFilterRLChecks) {
+            if (b == box)
+                continue;
+            const bool want = others == 0 ? true : others == 4 ? !b->isChecked() : false;
+            if (b->isChecked() != want) {
+                b->setChecked(want);
+                FilterBoxClicked(b);
+            }
+        }
+    }
+    act_FilterApplyExecute();
+}
+
+void TMainForm::FilterRatingReleased(QCheckBox* box) {
+    if (fAltPressed && !box->isChecked()) {
+        box->setChecked(true);
+        FilterBoxClicked(box);
+    }
+    fAltPressed = false;
 }

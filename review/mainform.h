@@ -2,6 +2,7 @@
 
 #include "analysiscontroller.h"
 #include "contextentries.h"
+#include "filtercontroller.h"
 #include "settingsfile.h"
 #include "types.h"
 #include "userdictionary.h"
@@ -14,6 +15,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QLineEdit;
 class QLabel;
 class QMenu;
 class QMessageBox;
@@ -89,6 +91,14 @@ public:
     // Refreshes the status bar counts.
     void UpdateStatusBar();
 
+    // The filter: apply it to the shown list, show everything again ("Отмена"), the click on a filter
+    // box (its tag is its bit), the free-text toggle.
+    void act_FilterApplyExecute();
+    void act_FilterClearExecute();
+    void FilterBoxClicked(QCheckBox* box);
+    void ToggleCustomFilter();
+    const TDFilterController& Filter() const { return fFilter; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +131,9 @@ private:
     void OnEntryChecked();
     void ShowDetails(const TDContextEntry* entry);
     TDWords2Replace& ShownList();
+    QWidget* CreateFilterGroup();
+    void FilterRatingPressed(QCheckBox* box, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+    void FilterRatingReleased(QCheckBox* box);
 
     Environment fEnv;
     TDSettings fSettings;
@@ -141,6 +154,8 @@ private:
     int fMessageBoxAnswer = -1;
     QString fLastRunMessage;
     TDAnalysisController fAnalysis;
+    TDFilterController fFilter;
+    bool fAltPressed = false;
 
     // Commands.
     QAction* act_FileOpen = nullptr;
@@ -188,6 +203,24 @@ private:
     QList<QWidget*> fInfoStatistics; // the statistics rows of the information panel
     QPushButton* btn_Stop = nullptr;
     QGroupBox* grp_Filter = nullptr;
+    QCheckBox* chk_FilterOne = nullptr;
+    QCheckBox* chk_FilterTwo = nullptr;
+    QCheckBox* chk_FilterR2 = nullptr;
+    QCheckBox* chk_FilterR1 = nullptr;
+    QCheckBox* chk_FilterR0 = nullptr;
+    QCheckBox* chk_FilterR1no = nullptr;
+    QCheckBox* chk_FilterR2no = nullptr;
+    QCheckBox* chk_FilterYoInDoc = nullptr;
+    QCheckBox* chk_FilterChecked = nullptr;
+    QCheckBox* chk_FilterUnChecked = nullptr;
+    QCheckBox* chk_FilterUnSeen = nullptr;
+    QList<QCheckBox*> fFilterRLChecks; // the five rating boxes
+    QList<QCheckBox*> fFilterChecks;   // all eleven
+    QLineEdit* edt_FilterCustom = nullptr;
+    QToolButton* btn_FilterCustomApply = nullptr;
+    QPushButton* btn_FilterClear = nullptr;
+    QAction* act_FilterRefresh = nullptr;
+    QAction* act_FilterClear = nullptr;
     QGroupBox* grp_Sort = nullptr;
     QCheckBox* chk_Morfology = nullptr;
     QToolButton* btn_SortLevel1 = nullptr;

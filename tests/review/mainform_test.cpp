@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -333,4 +334,74 @@ TEST(MainForm, UnreadableDocumentIsReportedAndNothingChanges) {
     w->act_FindAllExecute();
     EXPECT_FALSE(w->FileOpen(dir.Path(QStringLiteral("нет такого.txt"))));
     EXPECT_EQ(w->Entries().Count(), 5);
+}
+
+namespace {
+// Clicks a check box on its indicator.
+void ClickBox(QCheckBox* box, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(box, Qt::LeftButton, modifiers, QPoint(8, box->height() / 2));
+}
+
+int VisibleOccurrences(QAbstractItemModel* model) {
+    int n = 0;
+    for (int i = 0; i < model->rowCount(); ++i)
+        n += model->rowCount(model->index(i, 0));
+    return n;
+}
+} // namespace
+
+TEST(MainFormFilter, BoxesGroupHeightAltIsolationAndReset) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText + QStringLiteral(" Небо.")));
+    w->act_FindAllExecute();
+    w.form->show();
+    QAbstractItemModel* model = w.Find<TDCandidateTreeView>("vst_Main")->model();
+    EXPECT_EQ(VisibleOccurrences(model), 6);
+
+    // "1 (е)" cleared: the unambiguous words go.
+    ClickBox(w.Find<QCheckBox>("chk_FilterOne"));
+    EXPECT_EQ(VisibleOccurrences(model), 4); // все ×3, небо
+    EXPECT_EQ(w.Find<QLabel>("lbl_WordsInList")->text(), QStringLiteral("4"));
+    EXPECT_EQ(w.Find<QLabel>("lbl_WordsTotal")->text(), QStringLiteral("[6]"));
+
+    // "2 (е|ё)" cleared: rating boxes hidden, the group 170 high; back to 255.
+    auto* two = w.Find<QCheckBox>("chk_FilterTwo");
+    auto* grp = w.Find<QGroupBox>("grp_Filter");
+    ClickBox(two);
+    EXPECT_EQ(grp->height(), 170);
+    EXPECT_FALSE(w.Find<QCheckBox>("chk_FilterR1")->isVisible());
+    EXPECT_EQ(VisibleOccurrences(model), 0);
+    ClickBox(two);
+    EXPECT_EQ(grp->height(), 255);
+    EXPECT_TRUE(w.Find<QCheckBox>("chk_FilterR1")->isVisible());
+
+    // Alt-click isolates a rating; again brings all five back.
+    auto* r0 = w.Find<QCheckBox>("chk_FilterR0");
+    ClickBox(r0, Qt::AltModifier);
+    QApplication::processEvents();
+    for (const char* name : {"chk_FilterR2", "chk_FilterR1", "chk_FilterR1no", "chk_FilterR2no"})
+        EXPECT_FALSE(w.Find<QCheckBox>(name)->isChecked()) << name;
+    EXPECT_TRUE(r0->isChecked());
+    EXPECT_EQ(w->Filter().EntryFilter() & (16 | 32 | 64 | 128 | 256), 256);
+    EXPECT_EQ(VisibleOccurrences(model), 2); // the two «все» rated 0
+    ClickBox(r0, Qt::AltModifier);
+    QApplication::processEvents();
+    for (const char* name :
+         {"chk_FilterR2", "chk_FilterR1", "chk_FilterR0", "chk_FilterR1no", "chk_FilterR2no"})
+        EXPECT_TRUE(w.Find<QCheckBox>(name)->isChecked()) << name;
+    EXPECT_EQ(VisibleOccurrences(model), 4);
+
+    // Free text, then "Отмена" shows everything and turns it off.
+    w.Find<QLineEdit>("edt_FilterCustom")->setText(QStringLiteral("мы"));
+    w->ToggleCustomFilter();
+    EXPECT_EQ(VisibleOccurrences(model), 2); // the two «все» of that line («Еще» is filtered out)
+    QTest::mouseClick(w.Find<QPushButton>("btn_FilterClear"), Qt::LeftButton);
+    EXPECT_EQ(VisibleOccurrences(model), 6);
+    EXPECT_FALSE(w->Filter().CustomOn());
+    for (QCheckBox* b : w.form->findChildren<QCheckBox*>()) {
+        if (b->objectName().startsWith(QLatin1String("chk_Filter"))) {
+            EXPECT_TRUE(b->isChecked()) << b->objectName().toStdString();
+        }
+    }
 }
