@@ -80,7 +80,7 @@ QString ApplyYoPattern(const QString& word, const QString& pattern) {
     QString out = word;
     const qsizetype n = qMin(word.size(), pattern.size());
     for (qsizetype i = 0; i < n; ++i) {
-        if (pattern[i] != kYoLower)
+        if (pattern[i] != kYoLower && pattern[i] != kYoUpper)
             continue;
         if (out[i] == kELower)
             out[i] = kYoLower;

@@ -22,7 +22,8 @@ QString YoToLowerE(const QString& word);
 // The word with "ё" and "Ё" folded to "е" and "Е", letter case kept otherwise.
 QString YoToE(const QString& word);
 
-// A copy of word with "ё"/"Ё" wherever pattern holds a lower-case "ё" and word holds "е"/"Е".
+// A copy of word with "ё"/"Ё" wherever pattern holds "ё" or "Ё" and word holds "е"/"Е"; the letter
+// case follows the word.
 QString ApplyYoPattern(const QString& word, const QString& pattern);
 
 // True when text holds "ё" or "Ё".

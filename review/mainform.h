@@ -70,6 +70,8 @@ public:
     const QStringList& CommonFile() const { return fCommonFile; }
     // The review holds changes no replacement list has saved.
     bool NeedToSave() const { return fNeedToSave; }
+    // The analysis run of the window (its progress signal tells when lines are done).
+    TDAnalysisController& Analysis() { return fAnalysis; }
     // The text of the last statistics message.
     const QString& LastRunMessage() const { return fLastRunMessage; }
 

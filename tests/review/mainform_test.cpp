@@ -245,14 +245,14 @@ TEST(MainForm, EscDuringARunKeepsWhatWasFound) {
     w->FileOpen(dir.WriteUtf8(QStringLiteral("big.txt"), big));
     w.form->show();
     bool sent = false;
-    // Esc is pressed (and released) repeatedly while the run goes on.
-    QTimer esc;
-    QObject::connect(&esc, &QTimer::timeout, [&] {
+    // Esc is pressed (and released) once the run has analysed some lines.
+    QObject::connect(&w->Analysis(), &TDAnalysisController::Progress, [&](int line, int, int, qint64) {
+        if (sent || line == 0)
+            return;
+        sent = true;
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.form.get(),
                         Qt::Key_Escape);
-        sent = true;
     });
-    esc.start(20);
     w->act_FindAllExecute();
     EXPECT_TRUE(sent);
     EXPECT_GT(w->Entries().Count(), 0);
