@@ -1,8 +1,14 @@
 #pragma once
 
+#include "rtfcodepage.h"
+#include "rtfspan.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <map>
+#include <vector>
 
 // An RTF document held as its source, with the plain text of its body paragraphs. Every text
 // character remembers where it stands in the source, so writing a letter patches the source in place
@@ -29,7 +35,18 @@ public:
     QByteArray ToBytes() const;
 
 private:
-    QByteArray fSource;
+    // A change of the source: Length bytes from where a character starts give way to Bytes.
+    struct Patch {
+        qsizetype Length = 0;
+        QByteArray Bytes;
+    };
+
+    QByteArray Spell(const TDRtfSpan& span, QChar c) const;
+
+    QByteArray fSource; // as loaded; changes live in fPatches until ToBytes()
     QStringList fLines;
-    // (implementation detail: where each character of each line stands in the source)
+    QStringList fOriginalLines;                 // the text as loaded
+    std::vector<std::vector<TDRtfSpan>> fSpans; // where each character of each line stands in fSource
+    std::vector<TDRtfCodePage> fCodePages;      // the code pages the spans point into
+    std::map<qsizetype, Patch> fPatches;        // by the offset of the character they replace
 };
