@@ -12,10 +12,13 @@
 
 // An RTF document held as its source, with the plain text of its body paragraphs. Every text
 // character remembers where it stands in the source, so writing a letter patches the source in place
-// and saving keeps every bit of formatting.
+// and saving keeps every bit of formatting. Each paragraph of a header, footer or footnote is a
+// paragraph of its own, after the body paragraph it is anchored in; each table cell ends a paragraph;
+// a line break inside a paragraph (\line) reads as a space.
 class TDRtfDocument {
 public:
-    // Parses RTF bytes; throws TDError when they are not an RTF document.
+    // Parses RTF bytes; throws TDError when they are not an RTF document or are broken, and then
+    // keeps what was loaded before.
     void Load(const QByteArray& rtf);
     // Reads and parses a file; throws TDError naming the file.
     void LoadFromFile(const QString& fileName);
@@ -28,7 +31,7 @@ public:
     void SetChar(int line, qsizetype pos, QChar c);
 
     // Every hyphen-minus with a space directly before and after it becomes an em dash (U+2014), in
-    // the text and in the source. Returns the number of dashes written.
+    // the text and in the source. A no-break space counts as a space. Returns the number of dashes written.
     int ApplyDashRule();
 
     // The RTF source with every change.

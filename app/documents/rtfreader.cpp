@@ -36,112 +36,28 @@ struct WordInfo {
     char16_t Char = 0; // the character of a WordKind::Char word
 };
 
+// Destinations whose text is not the document's text: the document's tables, pictures and objects,
+// field instructions, list numbers, index and contents entries, comments, bookmarks, shapes.
+constexpr std::string_view kSkipped =
+    "colortbl stylesheet info pict object listtable listoverridetable rsidtbl generator "
+    "themedata colorschememapping datastore latentstyles xmlnstbl pgdsctbl filetbl revtbl "
+    "userprops template fldinst pntext pntxta pntxtb pn listtext xe tc tcn txe rxe annotation "
+    "atnauthor atnid atndate atntime atnref atnicn atnparent atrfstart atrfend bkmkstart "
+    "bkmkend falt panose fontemb fontfile ftnsep ftnsepc ftncn aftnsep aftnsepc aftncn shp "
+    "shpgrp shpinst shprslt shppict nonshppict sp sn sv objdata objclass objname result "
+    "listpicture mmathPr docvar background keycode private file picprop nesttableprops "
+    "nonesttables passwordhash wgrffmtfilter ud do author buptim comment creatim doccomm "
+    "keywords operator printim revtim subject title company category manager hlinkbase "
+    "protusertbl pgptbl oldcprops oldpprops oldsprops oldtprops";
+
 const std::unordered_map<std::string_view, WordInfo>& Words() {
     static const std::unordered_map<std::string_view, WordInfo> words = [] {
         std::unordered_map<std::string_view, WordInfo> w;
-        // Destinations whose text is not the document's text: the document's tables, pictures and
-        // objects, field instructions, list numbers, index and contents entries, comments, bookmarks.
-        for (const char* name : {"colortbl",
-                                 "stylesheet",
-                                 "info",
-                                 "pict",
-                                 "object",
-                                 "listtable",
-                                 "listoverridetable",
-                                 "rsidtbl",
-                                 "generator",
-                                 "themedata",
-                                 "colorschememapping",
-                                 "datastore",
-                                 "latentstyles",
-                                 "xmlnstbl",
-                                 "pgdsctbl",
-                                 "filetbl",
-                                 "revtbl",
-                                 "userprops",
-                                 "template",
-                                 "fldinst",
-                                 "pntext",
-                                 "pntxta",
-                                 "pntxtb",
-                                 "pn",
-                                 "listtext",
-                                 "xe",
-                                 "tc",
-                                 "tcn",
-                                 "txe",
-                                 "rxe",
-                                 "annotation",
-                                 "atnauthor",
-                                 "atnid",
-                                 "atndate",
-                                 "atntime",
-                                 "atnref",
-                                 "atnicn",
-                                 "atnparent",
-                                 "atrfstart",
-                                 "atrfend",
-                                 "bkmkstart",
-                                 "bkmkend",
-                                 "falt",
-                                 "panose",
-                                 "fontemb",
-                                 "fontfile",
-                                 "ftnsep",
-                                 "ftnsepc",
-                                 "ftncn",
-                                 "aftnsep",
-                                 "aftnsepc",
-                                 "aftncn",
-                                 "shp",
-                                 "shpgrp",
-                                 "shpinst",
-                                 "shprslt",
-                                 "shppict",
-                                 "nonshppict",
-                                 "sp",
-                                 "sn",
-                                 "sv",
-                                 "objdata",
-                                 "objclass",
-                                 "objname",
-                                 "result",
-                                 "listpicture",
-                                 "mmathPr",
-                                 "docvar",
-                                 "background",
-                                 "keycode",
-                                 "private",
-                                 "file",
-                                 "picprop",
-                                 "nesttableprops",
-                                 "nonesttables",
-                                 "passwordhash",
-                                 "wgrffmtfilter",
-                                 "ud",
-                                 "do",
-                                 "author",
-                                 "buptim",
-                                 "comment",
-                                 "creatim",
-                                 "doccomm",
-                                 "keywords",
-                                 "operator",
-                                 "printim",
-                                 "revtim",
-                                 "subject",
-                                 "title",
-                                 "company",
-                                 "category",
-                                 "manager",
-                                 "hlinkbase",
-                                 "protusertbl",
-                                 "pgptbl",
-                                 "oldcprops",
-                                 "oldpprops",
-                                 "oldsprops",
-                                 "oldtprops"})
-            w.emplace(name, WordInfo{WordKind::Skip});
+        for (std::string_view rest = kSkipped; !rest.empty();) {
+            const size_t space = std::min(rest.find(' '), rest.size());
+            w.emplace(rest.substr(0, space), WordInfo{WordKind::Skip});
+            rest.remove_prefix(std::min(space + 1, rest.size()));
+        }
         for (const char* name : {"header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
                                  "footerf", "footnote"})
             w.emplace(name, WordInfo{WordKind::Side});
