@@ -51,7 +51,12 @@ int RunCheck(const QStringList& args) {
     timer.start();
     LoadDictionariesFrom(dictFolder);
 
-    const QStringList lines = SplitLines(DecodePlainText(ReadInput(file)));
+    QStringList lines;
+    {
+        // One copy of the text at a time: the bytes go before the lines are cut.
+        QString text = DecodePlainText(ReadInput(file));
+        lines = SplitLines(text);
+    }
     TDWords2Replace words;
     TDWords2Replace groups;
     TDContextEntries entries;

@@ -5,17 +5,32 @@
 
 #include <algorithm>
 
-const QList<TDRuleMatchCache::Match>& TDRuleMatchCache::MatchesOf(const TDRegex& regex, QStringView subject) {
-    const Key key{&regex, subject.data(), subject.size()};
-    auto it = fMatches.find(key);
-    if (it != fMatches.end())
-        return it.value();
-    QList<Match> matches;
-    regex.ForEachMatch(subject, [&](qsizetype start, qsizetype length) {
-        matches.append(Match{start, length});
-        return true;
+const TDRuleMatchCache::Match* TDRuleMatchCache::FirstEndingAfter(const TDRegex& regex, QStringView subject,
+                                                                  qsizetype after) {
+    Scan& scan = fScans[Key{&regex, subject.data(), subject.size()}];
+    auto endsAfter = [after](const Match& m) {
+        return m.Start + m.Length > after;
+    };
+    // Matches do not overlap, so their ends rise: the first that ends behind `after` is found by
+    // bisection among those already known, or by scanning on.
+    auto it = std::partition_point(scan.Matches.cbegin(), scan.Matches.cend(),
+                                   [&](const Match& m) { return !endsAfter(m); });
+    if (it != scan.Matches.cend())
+        return &*it;
+    if (scan.Resume < 0)
+        return nullptr;
+    const Key textKey{nullptr, subject.data(), subject.size()};
+    auto t = fTexts.find(textKey);
+    if (t == fTexts.end())
+        t = fTexts.insert(textKey, Text{TDRegex::Sanitized(subject)});
+    const QStringView text = t->Sanitized.isNull() ? subject : QStringView(t->Sanitized);
+    bool found = false;
+    scan.Resume = regex.ScanFrom(text, scan.Resume, [&](qsizetype start, qsizetype length) {
+        scan.Matches.append(Match{start, length});
+        found = endsAfter(scan.Matches.last());
+        return !found;
     });
-    return fMatches.insert(key, matches).value();
+    return found ? &scan.Matches.last() : nullptr;
 }
 
 TDContextReg::TDContextReg(int n, const QString& word) : fN(n), fWord(word) {}
@@ -94,12 +109,8 @@ QString TDContextReg::AnalyzeIn(const QString& AWordYo, QStringView T, qsizetype
             return false;
         };
         if (cache) {
-            const QList<TDRuleMatchCache::Match>& matches = cache->MatchesOf(regex, T);
-            auto it = std::upper_bound(
-                matches.cbegin(), matches.cend(), beforeLen,
-                [](qsizetype b, const TDRuleMatchCache::Match& m) { return b < m.Start + m.Length; });
-            if (it != matches.cend())
-                consider(it->Start, it->Length);
+            if (const TDRuleMatchCache::Match* m = cache->FirstEndingAfter(regex, T, beforeLen))
+                consider(m->Start, m->Length);
         } else {
             regex.ForEachMatch(T, consider);
         }

@@ -11,16 +11,21 @@
 class TDRegex;
 
 // Remembers the matches of rule patterns over one stretch of text, so that the words of one line
-// that share their context do not rescan it for every word. Clear it whenever the text changes.
+// that share their context do not rescan it for every word. The text is scanned only as far as the
+// words asked about need. Clear it whenever the text changes.
 class TDRuleMatchCache {
 public:
     struct Match {
         qsizetype Start;
         qsizetype Length;
     };
-    // The matches of regex over subject, computed on first use.
-    const QList<Match>& MatchesOf(const TDRegex& regex, QStringView subject);
-    void Clear() { fMatches.clear(); }
+    // The first match of regex over subject, in the left-to-right sequence of matches without
+    // overlap, that ends behind offset `after`; null when there is none.
+    const Match* FirstEndingAfter(const TDRegex& regex, QStringView subject, qsizetype after);
+    void Clear() {
+        fScans.clear();
+        fTexts.clear();
+    }
 
 private:
     struct Key {
@@ -29,8 +34,16 @@ private:
         qsizetype Size;
         bool operator==(const Key& o) const { return Regex == o.Regex && Data == o.Data && Size == o.Size; }
     };
+    struct Scan {
+        QList<Match> Matches; // found so far, in order
+        qsizetype Resume = 0; // where the scan goes on; -1 when the text is done
+    };
+    struct Text {
+        QString Sanitized; // the text with unpaired surrogates replaced, when it has any
+    };
     friend size_t qHash(const Key& k, size_t seed) { return qHashMulti(seed, k.Regex, k.Data, k.Size); }
-    QHash<Key, QList<Match>> fMatches;
+    QHash<Key, Scan> fScans;
+    QHash<Key, Text> fTexts; // per text (Regex null): checked once for all rules
 };
 
 // The context rules of one word: patterns with the replace level each gives.

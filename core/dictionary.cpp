@@ -28,6 +28,11 @@ void TDDictionary::Add(const QString& wordYo) {
     fEWords.Add(YoToLowerE(wordYo));
 }
 
+void TDDictionary::Intern(QSet<QString>& pool) {
+    fEWords.Intern(pool);
+    fYoWords.Intern(pool);
+}
+
 void TDDictionary::Clear() {
     fEWords.Clear();
     fYoWords.Clear();

@@ -19,6 +19,8 @@ public:
     // Adds one word (in its ё-form).
     void Add(const QString& wordYo);
     void Clear();
+    // Shares equal strings through pool.
+    void Intern(QSet<QString>& pool);
 
 private:
     TDWordList fEWords;

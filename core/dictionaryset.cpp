@@ -42,6 +42,11 @@ void TDDictionarySet::LoadDictionaries(const QString& folder, const TDUserDictio
             break;
         }
     }
+    // Word forms repeat across the files (and bases across forms): one copy of each is enough.
+    QSet<QString> pool;
+    Morphology.Intern(pool);
+    Dictionary.Intern(pool);
+    Duals.Intern(pool);
     fLoaded = true;
 }
 

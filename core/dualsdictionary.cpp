@@ -78,6 +78,17 @@ void TDDualsDictionary::AddLine(const QString& line) {
     fDetails.append(details);
 }
 
+void TDDualsDictionary::Intern(QSet<QString>& pool) {
+    fUniqueDualEWords.Intern(pool);
+    fUniqueDualYoWords.Intern(pool);
+    for (QString& s : fDefaultReplaceLevel)
+        s = InternString(pool, s);
+    for (TDDualDetails& d : fDetails) {
+        d.WordYo = InternString(pool, d.WordYo);
+        d.WordE = InternString(pool, d.WordE);
+    }
+}
+
 void TDDualsDictionary::Clear() {
     fUniqueDualEWords.Clear();
     fUniqueDualYoWords.Clear();

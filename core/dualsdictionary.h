@@ -26,6 +26,8 @@ public:
     // Adds one line of an ambiguous-word file.
     void AddLine(const QString& line);
     void Clear();
+    // Shares equal strings through pool.
+    void Intern(QSet<QString>& pool);
 
 private:
     TDWordList fUniqueDualEWords;

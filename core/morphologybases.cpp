@@ -24,6 +24,11 @@ QString TDMorphologyBases::BaseOf(const QString& wordYo) const {
     return i < 0 ? QString() : fMorphBases[i];
 }
 
+void TDMorphologyBases::Intern(QSet<QString>& pool) {
+    fYoWords.Intern(pool);
+    fMorphBases.Intern(pool);
+}
+
 void TDMorphologyBases::Clear() {
     fYoWords.Clear();
     fMorphBases.Clear();

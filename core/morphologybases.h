@@ -19,6 +19,8 @@ public:
     // The base of a word form (letter case ignored), or an empty string.
     QString BaseOf(const QString& wordYo) const;
     void Clear();
+    // Shares equal strings through pool.
+    void Intern(QSet<QString>& pool);
 
 private:
     TDWordList fYoWords;

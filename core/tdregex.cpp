@@ -76,6 +76,21 @@ int TDRegex::MatchAt(QStringView subject, qsizetype offset, bool checkUtf) const
                        PCRE2_SIZE(offset), checkUtf ? 0 : PCRE2_NO_UTF_CHECK, fMatchData, fMatchContext);
 }
 
+QString TDRegex::Sanitized(QStringView text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            if (out.isNull())
+                out = text.toString();
+            out[i] = QChar(QChar::ReplacementCharacter);
+        }
+    }
+    return out;
+}
+
 void TDRegex::ForEachMatch(QStringView subject,
                            const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
     if (subject.isEmpty()) {
@@ -88,40 +103,50 @@ void TDRegex::ForEachMatch(QStringView subject,
     // otherwise rescan the rest of the subject on every match.
     int rc = MatchAt(subject, 0, true);
     if (IsUtfError(rc)) {
-        sanitized = subject.toString();
-        for (qsizetype i = 0; i < sanitized.size(); ++i) {
-            const QChar c = sanitized[i];
-            if (c.isHighSurrogate() && i + 1 < sanitized.size() && sanitized[i + 1].isLowSurrogate()) {
-                ++i;
-            } else if (c.isSurrogate()) {
-                sanitized[i] = QChar(QChar::ReplacementCharacter);
-            }
-        }
+        sanitized = Sanitized(subject);
         subject = sanitized;
         rc = MatchAt(subject, 0, false);
     }
+    Loop(subject, rc, onMatch);
+}
+
+qsizetype TDRegex::ScanFrom(QStringView subject, qsizetype offset,
+                            const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
+    if (subject.isEmpty()) {
+        static const char16_t empty[1] = {0};
+        subject = QStringView(empty, qsizetype(0));
+    }
+    if (offset > subject.size())
+        return -1;
+    return Loop(subject, MatchAt(subject, offset, false), onMatch);
+}
+
+qsizetype TDRegex::Loop(QStringView subject, int rc,
+                        const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
     for (;;) {
         if (rc == PCRE2_ERROR_NOMATCH)
-            return;
+            return -1;
         if (rc < 0)
             throw TDError(
                 QStringLiteral("Ошибка при поиске по выражению «%1»: %2").arg(fPattern, ErrorText(rc)));
         const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(fMatchData);
         const qsizetype start = qsizetype(ov[0]);
-        const qsizetype end = qsizetype(ov[1]);
-        if (!onMatch(start, end - start))
-            return;
+        const qsizetype end = qMax(start, qsizetype(ov[1]));
         qsizetype next = end;
         if (end == start) {
             if (end >= subject.size())
-                return;
-            ++next;
-            if (next < subject.size() && subject[next - 1].isHighSurrogate() &&
-                subject[next].isLowSurrogate())
+                next = -1;
+            else {
                 ++next;
+                if (next < subject.size() && subject[next - 1].isHighSurrogate() &&
+                    subject[next].isLowSurrogate())
+                    ++next;
+            }
         }
-        if (next > subject.size())
-            return;
+        if (!onMatch(start, end - start))
+            return next;
+        if (next < 0 || next > subject.size())
+            return -1;
         rc = MatchAt(subject, next, false);
     }
 }

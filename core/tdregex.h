@@ -27,11 +27,21 @@ public:
     // surrogates is matched as if each were U+FFFD, so offsets stay valid.
     void ForEachMatch(QStringView subject, const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
 
+    // Continues a scan of subject (valid UTF-16, see Sanitized) at offset, where an earlier scan stopped.
+    // Returns the offset to continue from after onMatch returned false, or -1 when the subject is done.
+    qsizetype ScanFrom(QStringView subject, qsizetype offset,
+                       const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
+
+    // Text with every unpaired surrogate made U+FFFD (same length), or a null string when text has none.
+    static QString Sanitized(QStringView text);
+
     // The compile error message of a pattern, or an empty string when it compiles.
     static QString CompileError(const QString& pattern);
 
 private:
     int MatchAt(QStringView subject, qsizetype offset, bool checkUtf) const;
+    qsizetype Loop(QStringView subject, int rc,
+                   const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
 
     QString fPattern;
     pcre2_real_code_16* fCode = nullptr;

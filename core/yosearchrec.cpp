@@ -24,20 +24,52 @@ QString YoInFragment(const QString& word, const QString& fragment, qsizetype off
 
 } // namespace
 
+namespace {
+
+// Copies src into dst, reusing dst's buffer when dst owns one big enough: most found words are no
+// candidates, and their lookup should cost no allocation.
+void AssignView(QString& dst, QStringView src) {
+    if (dst.isDetached() && dst.capacity() >= src.size()) {
+        dst.resize(src.size());
+        std::copy(src.begin(), src.end(), dst.data());
+    } else {
+        dst = src.toString();
+    }
+}
+
+} // namespace
+
 void TDYoSearchRec::Prepare(const QString& wordFound, const QString& wordFoundPure,
                             const TDDictionarySet& dicts) {
-    WordFound = wordFound;
-    WordFoundPure = wordFoundPure;
+    Prepare(QStringView(wordFound), QStringView(wordFoundPure), dicts);
+}
+
+void TDYoSearchRec::Prepare(QStringView wordFound, QStringView wordFoundPure, const TDDictionarySet& dicts) {
+    AssignView(WordFound, wordFound);
+    AssignView(WordFoundPure, wordFoundPure);
     WordYoFound.clear();
-    IsYoInWord = HasYo(WordFound);
-    WordEFound = IsYoInWord ? YoToE(WordFound) : WordFound;
-    WordForDict = YoToE(WordFoundPure).toLower();
+    IsYoInWord = HasYo(wordFound);
+    AssignView(WordEFound, wordFound);
+    if (IsYoInWord) {
+        for (QChar& c : WordEFound) {
+            if (c == QChar(0x0451))
+                c = QChar(0x0435);
+            else if (c == QChar(0x0401))
+                c = QChar(0x0415);
+        }
+    }
+    // The key: "ё" folded to "е", then lower case.
+    AssignView(WordForDict, wordFoundPure);
+    for (QChar& c : WordForDict) {
+        c = c.toLower();
+        if (c == QChar(0x0451))
+            c = QChar(0x0435);
+    }
     ID1 = dicts.Dictionary.EWords().IndexOfLower(WordForDict);
     ID2 = ID1 == -1 ? dicts.Duals.UniqueDualEWords().IndexOfLower(WordForDict) : -1;
-    ThreeCondition = WordForDict.contains(QStringLiteral("трех")) &&
-                     !WordForDict.contains(QStringLiteral("стреха")) &&
-                     !WordForDict.contains(QStringLiteral("утрехт"));
-    FourCondition = WordForDict.contains(QStringLiteral("четырех"));
+    ThreeCondition =
+        WordForDict.contains(u"трех") && !WordForDict.contains(u"стреха") && !WordForDict.contains(u"утрехт");
+    FourCondition = WordForDict.contains(u"четырех");
 }
 
 void TDYoSearchRec::BuildWordYo(const TDDictionarySet& dicts) {

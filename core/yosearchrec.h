@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 class TDContextEntry;
 class TDDictionarySet;
@@ -39,6 +40,7 @@ public:
 
     // Sets the found word and computes the lookup fields.
     void Prepare(const QString& wordFound, const QString& wordFoundPure, const TDDictionarySet& dicts);
+    void Prepare(QStringView wordFound, QStringView wordFoundPure, const TDDictionarySet& dicts);
     // The word is in one of the dictionaries.
     bool IsFound() const { return ID1 != -1 || ID2 != -1; }
     // The word holds one of the special fragments "трех" or "четырех".

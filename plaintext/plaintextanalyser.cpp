@@ -98,7 +98,7 @@ void FindAllWordsInText(const QStringList& lines, TDWords2Replace& words, TDWord
             int k = 0;
             const LineContext context(line);
             pattern.ForEachMatch(line, [&](qsizetype start, qsizetype length) {
-                const QString wordFound = line.mid(start, length);
+                const QStringView wordFound = QStringView(line).mid(start, length);
                 rec.Prepare(wordFound, wordFound, dicts);
                 rec.WordChID = int(start + 1);
                 if (!rec.IsFound() && !rec.IsSpecial()) {

@@ -209,3 +209,31 @@ TEST(Regex, EmptyMatchesAdvance) {
     EXPECT_THROW(TDRegex(QStringLiteral("(")), TDError);
     EXPECT_FALSE(TDRegex::CompileError(QStringLiteral("[")).isEmpty());
 }
+
+TEST(ContextRules, CachedScanAgreesWithAFullScanForEveryWordOfALine) {
+    TDContextReg reg(0, QStringLiteral("всё"));
+    reg.AddNew(QStringLiteral("(?<![а-яё])все\\s+равно"), 2);
+    reg.AddNew(QStringLiteral("(?<![а-яё])\\w+\\s+все(?![а-яё])"), -1); // overlapping candidates
+    reg.AddNew(QStringLiteral("x*"), 1);                                  // empty matches everywhere
+    reg.AddNew(QStringLiteral("все"), 1);
+    const QString line = QStringLiteral("все равно, мы все, они все равно все и все все. Все");
+    QList<qsizetype> starts;
+    for (qsizetype at = line.indexOf(QStringLiteral("все"), 0, Qt::CaseInsensitive); at >= 0;
+         at = line.indexOf(QStringLiteral("все"), at + 1, Qt::CaseInsensitive))
+        starts << at;
+    for (bool allRules : {false, true}) {
+        TDRuleMatchCache cache;
+        for (qsizetype at : starts) {
+            qsizetype b1 = at, l1 = 3, b2 = at, l2 = 3;
+            int lv1 = 0, lv2 = 0, r1 = 999, r2 = 999;
+            QList<int> n1, n2;
+            const QString s1 = reg.AnalyzeIn(QStringLiteral("всё"), line, b1, l1, lv1, r1, n1, allRules, nullptr);
+            const QString s2 = reg.AnalyzeIn(QStringLiteral("всё"), line, b2, l2, lv2, r2, n2, allRules, &cache);
+            EXPECT_EQ(s1, s2) << at;
+            EXPECT_EQ(b1, b2) << at;
+            EXPECT_EQ(l1, l2) << at;
+            EXPECT_EQ(r1, r2) << at;
+            EXPECT_EQ(n1, n2) << at;
+        }
+    }
+}
