@@ -1,0 +1,3 @@
+#include "tdbutton.h"
+
+TDButton::TDButton(QWidget* parent) : TDButtonCustom(parent) {}
