@@ -3,9 +3,9 @@
 
 #include "contextentries.h"
 #include "contextentry.h"
+#include "document.h"
 #include "error.h"
 #include "plaintextanalyser.h"
-#include "textfile.h"
 #include "word2replace.h"
 #include "words2replace.h"
 
@@ -51,12 +51,9 @@ int RunCheck(const QStringList& args) {
     timer.start();
     LoadDictionariesFrom(dictFolder);
 
-    QStringList lines;
-    {
-        // One copy of the text at a time: the bytes go before the lines are cut.
-        QString text = DecodePlainText(ReadInput(file));
-        lines = SplitLines(text);
-    }
+    TDDocument document;
+    LoadDocument(file, document);
+    const QStringList& lines = document.CommonFile().Lines();
     TDWords2Replace words;
     TDWords2Replace groups;
     TDContextEntries entries;

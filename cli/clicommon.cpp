@@ -1,7 +1,9 @@
 #include "clicommon.h"
 
 #include "dictionaryset.h"
+#include "document.h"
 #include "error.h"
+#include "filetypes.h"
 #include "textfile.h"
 
 #include <QCoreApplication>
@@ -45,4 +47,15 @@ void LoadDictionariesFrom(QString folder) {
     if (folder.isEmpty())
         folder = DictionaryFolder(QCoreApplication::applicationDirPath());
     GlobalDictionaries().LoadDictionaries(folder, {}, [](const QString& message) { PrintErr(message); });
+}
+
+void LoadDocument(const QString& name, TDDocument& document) {
+    if (name == QLatin1String("-")) {
+        document.LoadBytes(ReadInput(name), ftTXT, QStringLiteral("стандартный ввод"));
+    } else {
+        const TDFileType type = FileTypeOfName(name);
+        document.FileOpenAs(name, type == ftNone ? ftTXT : type);
+    }
+    if (!document.Note().isEmpty())
+        PrintErr(QStringLiteral("tarv-cli: ") + document.Note());
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class TDDocument;
+
 // Helpers shared by the commands of tarv-cli.
 
 // Writes a line to standard error / text to standard output, as UTF-8.
@@ -17,3 +19,8 @@ QByteArray ReadInput(const QString& name);
 
 // Loads the process-wide dictionaries from folder, or from the default folder when it is empty.
 void LoadDictionariesFrom(QString folder);
+
+// Loads the document a command works on: "-" reads standard input as plain text; a file of a known
+// type (fb2, htm/html, xml, txt, rtf) loads by its type, any other file as plain text. A note of the
+// load (an XML declaration that names another encoding than the bytes are in) goes to standard error.
+void LoadDocument(const QString& name, TDDocument& document);
