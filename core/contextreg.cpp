@@ -22,14 +22,21 @@ const TDRuleMatchCache::Match* TDRuleMatchCache::FirstEndingAfter(const TDRegex&
     const Key textKey{nullptr, subject.data(), subject.size()};
     auto t = fTexts.find(textKey);
     if (t == fTexts.end())
-        t = fTexts.insert(textKey, Text{TDRegex::Sanitized(subject)});
+        t = fTexts.insert(textKey, Text{TDRegex::Sanitized(subject), QString()});
     const QStringView text = t->Sanitized.isNull() ? subject : QStringView(t->Sanitized);
     bool found = false;
-    scan.Resume = regex.ScanFrom(text, scan.Resume, [&](qsizetype start, qsizetype length) {
+    auto onMatch = [&](qsizetype start, qsizetype length) {
         scan.Matches.append(Match{start, length});
         found = endsAfter(scan.Matches.last());
         return !found;
-    });
+    };
+    if (regex.Prefix().isEmpty()) {
+        scan.Resume = regex.ScanFrom(text, scan.Resume, onMatch);
+    } else {
+        if (t->Folded.isNull())
+            t->Folded = TDRegex::CaseFolded(text);
+        scan.Resume = regex.ScanFromFolded(text, t->Folded, scan.Resume, onMatch);
+    }
     return found ? &scan.Matches.last() : nullptr;
 }
 

@@ -40,6 +40,7 @@ private:
     };
     struct Text {
         QString Sanitized; // the text with unpaired surrogates replaced, when it has any
+        QString Folded;    // the text case-folded, made when a pattern with a literal prefix asks
     };
     friend size_t qHash(const Key& k, size_t seed) { return qHashMulti(seed, k.Regex, k.Data, k.Size); }
     QHash<Key, Scan> fScans;

@@ -15,12 +15,12 @@ QString ErrorText(int code) {
     return n > 0 ? QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer), n) : QString::number(code);
 }
 
-pcre2_code_16* Compile(const QString& pattern, int* errorCode, PCRE2_SIZE* errorOffset) {
+pcre2_code_16* Compile(const QString& pattern, int* errorCode, PCRE2_SIZE* errorOffset, uint32_t extra = 0) {
     pcre2_compile_context_16* context = pcre2_compile_context_create(nullptr);
     pcre2_set_newline(context, PCRE2_NEWLINE_ANY);
     pcre2_code_16* code =
         pcre2_compile(reinterpret_cast<PCRE2_SPTR16>(pattern.utf16()), PCRE2_SIZE(pattern.size()),
-                      kCompileOptions, errorCode, errorOffset, context);
+                      kCompileOptions | extra, errorCode, errorOffset, context);
     pcre2_compile_context_free(context);
     return code;
 }
@@ -49,12 +49,14 @@ TDRegex::TDRegex(const QString& pattern) : fPattern(pattern) {
     }
     const bool jit = pcre2_jit_compile(fCode, PCRE2_JIT_COMPLETE) == 0;
     fMatchData = pcre2_match_data_create_from_pattern(fCode, nullptr);
+    fPrefix = LiteralPrefix(pattern);
     fMatchContext = pcre2_match_context_create(nullptr);
     if (jit)
         pcre2_jit_stack_assign(fMatchContext, nullptr, SharedJitStack());
 }
 
 TDRegex::~TDRegex() {
+    pcre2_code_free(fAnchored);
     pcre2_match_context_free(fMatchContext);
     pcre2_match_data_free(fMatchData);
     pcre2_code_free(fCode);
@@ -149,4 +151,139 @@ qsizetype TDRegex::Loop(QStringView subject, int rc,
             return -1;
         rc = MatchAt(subject, next, false);
     }
+}
+
+namespace {
+
+bool IsPrefixLetter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
+}
+
+// The end of the group that opens at pattern[open] ('('), or -1.
+qsizetype GroupEnd(const QString& p, qsizetype open) {
+    int depth = 0;
+    bool inClass = false;
+    for (qsizetype i = open; i < p.size(); ++i) {
+        const QChar c = p[i];
+        if (c == QLatin1Char('\\')) {
+            ++i;
+        } else if (inClass) {
+            if (c == QLatin1Char(']'))
+                inClass = false;
+        } else if (c == QLatin1Char('[')) {
+            inClass = true;
+            if (i + 1 < p.size() && p[i + 1] == QLatin1Char(']'))
+                ++i;
+        } else if (c == QLatin1Char('(')) {
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            if (--depth == 0)
+                return i;
+        }
+    }
+    return -1;
+}
+
+// True when the pattern has an alternative at its top level, or \\K anywhere.
+bool HasTopLevelAlternativeOrReset(const QString& p) {
+    int depth = 0;
+    bool inClass = false;
+    for (qsizetype i = 0; i < p.size(); ++i) {
+        const QChar c = p[i];
+        if (c == QLatin1Char('\\')) {
+            if (i + 1 < p.size() && p[i + 1] == QLatin1Char('K'))
+                return true;
+            ++i;
+        } else if (inClass) {
+            if (c == QLatin1Char(']'))
+                inClass = false;
+        } else if (c == QLatin1Char('[')) {
+            inClass = true;
+            if (i + 1 < p.size() && p[i + 1] == QLatin1Char(']'))
+                ++i;
+        } else if (c == QLatin1Char('(')) {
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            --depth;
+        } else if (c == QLatin1Char('|') && depth == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString TDRegex::LiteralPrefix(const QString& p) {
+    if (HasTopLevelAlternativeOrReset(p))
+        return QString();
+    qsizetype i = 0;
+    // Leading verbs such as (*UCP) and look-behind assertions consume nothing.
+    for (;;) {
+        if (p.mid(i, 2) == QLatin1String("(*") || p.mid(i, 4) == QLatin1String("(?<!") ||
+            p.mid(i, 4) == QLatin1String("(?<=")) {
+            const qsizetype end = GroupEnd(p, i);
+            if (end < 0)
+                return QString();
+            i = end + 1;
+            continue;
+        }
+        break;
+    }
+    QString prefix;
+    for (; i < p.size() && IsPrefixLetter(p[i]); ++i) {
+        const QChar next = i + 1 < p.size() ? p[i + 1] : QChar();
+        if (next == QLatin1Char('?') || next == QLatin1Char('*') || next == QLatin1Char('{') ||
+            next == QLatin1Char('+'))
+            break;
+        prefix += p[i].toCaseFolded();
+    }
+    return prefix.size() >= 2 ? prefix : QString();
+}
+
+QString TDRegex::CaseFolded(QStringView text) {
+    QString out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = text[i].toCaseFolded();
+    return out;
+}
+
+qsizetype TDRegex::ScanFromFolded(QStringView subject, QStringView folded, qsizetype offset,
+                                  const std::function<bool(qsizetype, qsizetype)>& onMatch) const {
+    if (fPrefix.isEmpty())
+        return ScanFrom(subject, offset, onMatch);
+    if (!fAnchored) {
+        int errorCode = 0;
+        PCRE2_SIZE errorOffset = 0;
+        fAnchored = Compile(fPattern, &errorCode, &errorOffset, PCRE2_ANCHORED);
+        if (!fAnchored)
+            return ScanFrom(subject, offset, onMatch);
+        pcre2_jit_compile(fAnchored, PCRE2_JIT_COMPLETE);
+    }
+    // Every match begins with the literal prefix, so a match can only start where the folded text
+    // holds it; an anchored attempt there finds what an unanchored search would find first.
+    while (offset >= 0 && offset <= subject.size()) {
+        const qsizetype at = folded.indexOf(QStringView(fPrefix), offset);
+        if (at < 0)
+            return -1;
+        const int rc = pcre2_match(fAnchored, reinterpret_cast<PCRE2_SPTR16>(subject.utf16()),
+                                   PCRE2_SIZE(subject.size()), PCRE2_SIZE(at), PCRE2_NO_UTF_CHECK, fMatchData,
+                                   fMatchContext);
+        if (rc == PCRE2_ERROR_NOMATCH) {
+            offset = at + 1;
+            continue;
+        }
+        if (rc < 0)
+            throw TDError(
+                QStringLiteral("Ошибка при поиске по выражению «%1»: %2").arg(fPattern, ErrorText(rc)));
+        const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(fMatchData);
+        const qsizetype start = qsizetype(ov[0]);
+        const qsizetype end = qMax(start, qsizetype(ov[1]));
+        const qsizetype next = end > start ? end : end + 1;
+        if (!onMatch(start, end - start))
+            return next <= subject.size() ? next : -1;
+        offset = next;
+    }
+    return -1;
 }

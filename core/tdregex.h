@@ -32,6 +32,17 @@ public:
     qsizetype ScanFrom(QStringView subject, qsizetype offset,
                        const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
 
+    // The same as ScanFrom, given also the case-folded subject (CaseFolded): a pattern whose every
+    // match begins with a literal run of letters is tried only where the folded text holds it.
+    qsizetype ScanFromFolded(QStringView subject, QStringView folded, qsizetype offset,
+                             const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
+    // The literal run of Cyrillic letters (case-folded) that every match of the pattern begins with,
+    // or an empty string when the pattern gives none that is sure.
+    const QString& Prefix() const { return fPrefix; }
+    static QString LiteralPrefix(const QString& pattern);
+    // Text with every character case-folded, length kept.
+    static QString CaseFolded(QStringView text);
+
     // Text with every unpaired surrogate made U+FFFD (same length), or a null string when text has none.
     static QString Sanitized(QStringView text);
 
@@ -44,7 +55,9 @@ private:
                    const std::function<bool(qsizetype, qsizetype)>& onMatch) const;
 
     QString fPattern;
+    QString fPrefix;
     pcre2_real_code_16* fCode = nullptr;
+    mutable pcre2_real_code_16* fAnchored = nullptr; // the pattern anchored, for ScanFromFolded
     pcre2_real_match_data_16* fMatchData = nullptr;
     pcre2_real_match_context_16* fMatchContext = nullptr;
 };

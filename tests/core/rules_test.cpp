@@ -214,7 +214,7 @@ TEST(ContextRules, CachedScanAgreesWithAFullScanForEveryWordOfALine) {
     TDContextReg reg(0, QStringLiteral("всё"));
     reg.AddNew(QStringLiteral("(?<![а-яё])все\\s+равно"), 2);
     reg.AddNew(QStringLiteral("(?<![а-яё])\\w+\\s+все(?![а-яё])"), -1); // overlapping candidates
-    reg.AddNew(QStringLiteral("x*"), 1);                                  // empty matches everywhere
+    reg.AddNew(QStringLiteral("x*"), 1);                                // empty matches everywhere
     reg.AddNew(QStringLiteral("все"), 1);
     const QString line = QStringLiteral("все равно, мы все, они все равно все и все все. Все");
     QList<qsizetype> starts;
@@ -227,13 +227,59 @@ TEST(ContextRules, CachedScanAgreesWithAFullScanForEveryWordOfALine) {
             qsizetype b1 = at, l1 = 3, b2 = at, l2 = 3;
             int lv1 = 0, lv2 = 0, r1 = 999, r2 = 999;
             QList<int> n1, n2;
-            const QString s1 = reg.AnalyzeIn(QStringLiteral("всё"), line, b1, l1, lv1, r1, n1, allRules, nullptr);
-            const QString s2 = reg.AnalyzeIn(QStringLiteral("всё"), line, b2, l2, lv2, r2, n2, allRules, &cache);
+            const QString s1 =
+                reg.AnalyzeIn(QStringLiteral("всё"), line, b1, l1, lv1, r1, n1, allRules, nullptr);
+            const QString s2 =
+                reg.AnalyzeIn(QStringLiteral("всё"), line, b2, l2, lv2, r2, n2, allRules, &cache);
             EXPECT_EQ(s1, s2) << at;
             EXPECT_EQ(b1, b2) << at;
             EXPECT_EQ(l1, l2) << at;
             EXPECT_EQ(r1, r2) << at;
             EXPECT_EQ(n1, n2) << at;
         }
+    }
+}
+
+TEST(Regex, LiteralPrefixOnlyWhenEveryMatchBeginsWithIt) {
+    struct Case {
+        const char* pattern;
+        const char16_t* prefix;
+    };
+    const Case cases[] = {
+        {"(*UCP)(?<![а-яё])все\\s+равно(?![а-яё])", u"все"},
+        {"(?<=\\s)Все-таки", u"все"},
+        {"все?", u"вс"},           // the last letter is optional
+        {"(?:мы|вы)\\s+все", u""}, // starts with a group
+        {"все|чем", u""},          // top-level alternative
+        {"все\\Kравно", u""},      // \K moves the start
+        {"ещ[её]", u"ещ"},
+        {"(?i)все", u""}, // inline options
+        {"в", u""},       // too short to help
+    };
+    for (const Case& c : cases) {
+        const QString expected = QString::fromUtf16(c.prefix);
+        const QString got = TDRegex::LiteralPrefix(QString::fromUtf8(c.pattern));
+        EXPECT_EQ(got, expected.size() >= 2 ? expected : QString()) << c.pattern;
+    }
+}
+
+TEST(Regex, PrefixScanFindsTheSameMatchesAsAFullScan) {
+    const QString text =
+        QStringLiteral("ВСЕ равно, все-таки Все, всеми, все\u00A0равно, ещё ЕЩЕ еще; мы все. Всё все");
+    const QString folded = TDRegex::CaseFolded(text);
+    for (const char* pattern :
+         {"(?<![а-яё])все(?![а-яё])", "все\\s*", "(*UCP)все\\s+равно", "ещ[её]", "(?<![а-яё])все[а-яё]*"}) {
+        TDRegex re(QString::fromUtf8(pattern));
+        ASSERT_FALSE(re.Prefix().isEmpty()) << pattern;
+        QList<QPair<qsizetype, qsizetype>> full, fast;
+        re.ForEachMatch(text, [&](qsizetype s, qsizetype l) {
+            full.append({s, l});
+            return true;
+        });
+        re.ScanFromFolded(text, folded, 0, [&](qsizetype s, qsizetype l) {
+            fast.append({s, l});
+            return true;
+        });
+        EXPECT_EQ(fast, full) << pattern;
     }
 }
