@@ -13,6 +13,10 @@ OUT_DIR defaults to data/dictionaries. Written there:
 
 The rule file словарь_уточнения.txt in the same folder is written by hand and left alone.
 
+The default level of an ambiguous form is 0 unless default_levels.txt beside this script gives
+another: one form a line, "ё-form TAB level", "#" starting a comment. A form there that the
+ambiguous list does not hold, a form given twice, or a level that is not an integer is an error.
+
 The word lists are UTF-8 with a byte-order mark (without it the programs read windows-1251), with
 CR LF line ends, the last line ended too. Output depends only on the input: same package, same bytes.
 
@@ -53,6 +57,7 @@ LICENSE_FILE = "LICENSE.eyo-kernel.txt"
 BOM = "\ufeff"
 EOL = "\r\n"
 AMBIGUOUS_LEVEL = 0
+LEVELS_FILE = "default_levels.txt"
 MAX_BASE_LENGTH = 255
 
 _CAPITAL = re.compile(r"[А-ЯЁ]")
@@ -142,7 +147,7 @@ def read_forms(text: str, source_name: str, warn):
 @dataclass
 class Result:
     unambiguous: list  # lower-case ё-forms
-    ambiguous: list  # lower-case ё-forms, each written with level AMBIGUOUS_LEVEL
+    ambiguous: list  # lower-case ё-forms; written with their default levels (ambiguous_lines)
     morphology: list  # (lower-case ё-form, lower-case base)
     shadowed: list  # (not_safe form, safe form) pairs with one е-spelling, left out of `ambiguous`
     moved: list  # lower-case ё-forms in `ambiguous` that come from case-sensitive entries of safe.txt
@@ -197,6 +202,41 @@ def build(safe_text: str, not_safe_text: str, warn=lambda message: None) -> Resu
     return Result(unambiguous, ambiguous, morphology, shadowed, moved)
 
 
+class LevelsError(ValueError):
+    pass
+
+
+def read_levels(text: str, source_name: str = LEVELS_FILE) -> dict:
+    """The default levels of a levels file: {lower-case ё-form: level}, in the order of the file."""
+    levels = {}
+    for n, raw in enumerate(text.split("\n"), start=1):
+        line = strip_comment(raw.rstrip("\r")).strip()
+        if not line:
+            continue
+        fields = line.split("\t")
+        if len(fields) != 2:
+            raise LevelsError(f"{source_name}:{n}: expected «ё-form TAB level»: «{raw}»")
+        word, level = fields[0].strip(), fields[1].strip()
+        if not re.fullmatch(r"-?[0-9]+", level):
+            raise LevelsError(f"{source_name}:{n}: the level is not an integer: «{level}»")
+        if word != word.lower() or "ё" not in word:
+            raise LevelsError(f"{source_name}:{n}: not a lower-case ё-form: «{word}»")
+        if word in levels:
+            raise LevelsError(f"{source_name}:{n}: «{word}» is given twice")
+        levels[word] = int(level)
+    return levels
+
+
+def ambiguous_lines(ambiguous, levels: dict):
+    """The lines of the ambiguous list: each form with its default level. Every form of `levels` must
+    be in `ambiguous`."""
+    known = set(ambiguous)
+    unknown = [word for word in levels if word not in known]
+    if unknown:
+        raise LevelsError(f"{LEVELS_FILE}: not in the ambiguous list: {', '.join(unknown)}")
+    return [f"{word}\t{levels.get(word, AMBIGUOUS_LEVEL)}" for word in ambiguous]
+
+
 def encode_lines(lines) -> bytes:
     return (BOM + "".join(line + EOL for line in lines)).encode("utf-8")
 
@@ -228,7 +268,7 @@ def write_if_changed(path: str, data: bytes) -> None:
         f.write(data)
 
 
-def main(argv) -> int:
+def main(argv, levels_path=None) -> int:
     if len(argv) not in (2, 3) or argv[1] in ("-h", "--help"):
         print(__doc__, file=sys.stderr)
         return 2
@@ -244,11 +284,20 @@ def main(argv) -> int:
     result = build(read("safe.txt"), read("not_safe.txt"), warnings.append)
     for message in warnings:
         print("warning: " + message, file=sys.stderr)
+    if levels_path is None:
+        levels_path = os.path.join(here, LEVELS_FILE)
+    try:
+        with open(levels_path, encoding="utf-8") as f:
+            levels = read_levels(f.read(), os.path.basename(levels_path))
+        ambiguous = ambiguous_lines(result.ambiguous, levels)
+    except (OSError, LevelsError) as e:
+        print(f"error: {e}", file=sys.stderr)
+        return 1
 
     os.makedirs(out_dir, exist_ok=True)
     outputs = {
         UNAMBIGUOUS_FILE: encode_lines(result.unambiguous),
-        AMBIGUOUS_FILE: encode_lines(f"{word}\t{AMBIGUOUS_LEVEL}" for word in result.ambiguous),
+        AMBIGUOUS_FILE: encode_lines(ambiguous),
         MORPHOLOGY_FILE: encode_lines(f"{word}\t{base}" for word, base in result.morphology),
     }
     outputs[LICENSE_FILE] = license_text(package_dir, list(outputs))
@@ -257,7 +306,7 @@ def main(argv) -> int:
 
     print(f"{UNAMBIGUOUS_FILE}: {len(result.unambiguous)} forms", file=sys.stderr)
     print(f"{AMBIGUOUS_FILE}: {len(result.ambiguous)} forms, {len(result.moved)} of them case-sensitive "
-          f"entries of safe.txt", file=sys.stderr)
+          f"entries of safe.txt, {len(levels)} with a default level from {LEVELS_FILE}", file=sys.stderr)
     print(f"{MORPHOLOGY_FILE}: {len(result.morphology)} forms", file=sys.stderr)
     print(f"left out of {AMBIGUOUS_FILE}: {len(result.shadowed)} forms of not_safe.txt or case-sensitive "
           f"forms of safe.txt whose е-spelling an unambiguous form has", file=sys.stderr)

@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_dictionaries as gen  # noqa: E402
 
 DATA_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "dictionaries")
+LEVELS_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), gen.LEVELS_FILE)
 
 
 class ExpandLine(unittest.TestCase):
@@ -143,6 +144,45 @@ class Build(unittest.TestCase):
         self.assertEqual(len(warnings), 1)
 
 
+class Levels(unittest.TestCase):
+    def test_read(self):
+        text = ("# a comment\n"
+                "\n"
+                "нём\t1\n"
+                "перёд\t-1\t# with a comment\r\n"
+                "  самоё\t-1  \n"
+                "всё\t0\n")
+        self.assertEqual(gen.read_levels(text), {"нём": 1, "перёд": -1, "самоё": -1, "всё": 0})
+        self.assertEqual(list(gen.read_levels(text)), ["нём", "перёд", "самоё", "всё"])
+
+    def test_bad_lines(self):
+        for text, what in [
+            ("нём 1\n", "no tab"),
+            ("нём\t1\t2\n", "three fields"),
+            ("нём\tодин\n", "not an integer"),
+            ("нём\t+1\n", "not an integer"),
+            ("Нём\t1\n", "not lower case"),
+            ("нем\t1\n", "no ё"),
+            ("нём\t1\nнём\t-1\n", "given twice"),
+        ]:
+            with self.subTest(what=what, text=text):
+                with self.assertRaises(gen.LevelsError):
+                    gen.read_levels(text)
+
+    def test_error_names_the_line(self):
+        with self.assertRaisesRegex(gen.LevelsError, "levels.txt:3"):
+            gen.read_levels("# x\nнём\t1\nперёд\tx\n", "levels.txt")
+
+    def test_applied_to_the_ambiguous_list(self):
+        self.assertEqual(gen.ambiguous_lines(["всё", "нём", "перёд"], {"перёд": -1, "нём": 1}),
+                         ["всё\t0", "нём\t1", "перёд\t-1"])
+        self.assertEqual(gen.ambiguous_lines(["всё"], {}), ["всё\t0"])
+
+    def test_form_missing_from_the_list_is_an_error(self):
+        with self.assertRaisesRegex(gen.LevelsError, "ёжик"):
+            gen.ambiguous_lines(["всё"], {"ёжик": 1})
+
+
 class Output(unittest.TestCase):
     def test_encoding(self):
         self.assertEqual(gen.encode_lines(["ёж", "всё\t0"]),
@@ -161,6 +201,15 @@ class Output(unittest.TestCase):
             with open(os.path.join(root, name), "w", encoding="utf-8") as f:
                 f.write(text)
 
+    @staticmethod
+    def quiet_main(argv, levels_path):
+        with open(os.devnull, "w") as null:
+            stderr, sys.stderr = sys.stderr, null
+            try:
+                return gen.main(argv, levels_path)
+            finally:
+                sys.stderr = stderr
+
     def test_main_writes_the_files_the_same_every_time(self):
         with tempfile.TemporaryDirectory() as tmp:
             package = os.path.join(tmp, "package")
@@ -170,14 +219,12 @@ class Output(unittest.TestCase):
             rules = os.path.join(out, "словарь_уточнения.txt")
             with open(rules, "wb") as f:
                 f.write(b"hand-written")
+            levels = os.path.join(tmp, "levels.txt")
+            with open(levels, "w", encoding="utf-8") as f:
+                f.write("# the surname is rarer than the genitive plural of «королева»\nкоролёв\t-1\n")
 
             def run():
-                with open(os.devnull, "w") as null:
-                    stderr, sys.stderr = sys.stderr, null
-                    try:
-                        self.assertEqual(gen.main(["gen", package, out]), 0)
-                    finally:
-                        sys.stderr = stderr
+                self.assertEqual(self.quiet_main(["gen", package, out], levels), 0)
                 contents = {}
                 for name in sorted(os.listdir(out)):
                     with open(os.path.join(out, name), "rb") as f:
@@ -188,12 +235,23 @@ class Output(unittest.TestCase):
             self.assertEqual(first, run())
             self.assertEqual(first["словарь_уточнения.txt"], b"hand-written")
             self.assertEqual(first["словарь_однозначные.txt"].decode("utf-8"), "\ufeffактёр\r\nактёра\r\n")
-            self.assertEqual(first["словарь_неоднозначные.txt"].decode("utf-8"), "\ufeffвсё\t0\r\nкоролёв\t0\r\n")
+            self.assertEqual(first["словарь_неоднозначные.txt"].decode("utf-8"), "\ufeffвсё\t0\r\nкоролёв\t-1\r\n")
             self.assertEqual(first["словарь_морфология.txt"].decode("utf-8"),
                              "\ufeffактёр\tактёр\r\nактёра\tактёр\r\nкоролёв\tкоролёв\r\nвсё\tвсё\r\n")
             licence = first["LICENSE.eyo-kernel.txt"].decode("utf-8")
             self.assertTrue(licence.startswith("The MIT License (MIT)\n\nCopyright (c) 2025 Someone\n"))
             self.assertIn("eyo-kernel@9.9.9", licence)
+
+    def test_main_refuses_a_level_for_a_form_it_does_not_write(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            package = os.path.join(tmp, "package")
+            out = os.path.join(tmp, "out")
+            self.make_package(package)
+            levels = os.path.join(tmp, "levels.txt")
+            with open(levels, "w", encoding="utf-8") as f:
+                f.write("актёр\t1\n")  # unambiguous, so not in the ambiguous list
+            self.assertEqual(self.quiet_main(["gen", package, out], levels), 1)
+            self.assertFalse(os.path.exists(os.path.join(out, gen.AMBIGUOUS_FILE)))
 
 
 def read_lines(name):
@@ -206,7 +264,7 @@ def read_lines(name):
 @unittest.skipUnless(os.path.exists(os.path.join(DATA_DIR, gen.AMBIGUOUS_FILE)), "no word lists in data/dictionaries")
 class CommittedFiles(unittest.TestCase):
     RULES_FILE = "словарь_уточнения.txt"
-    LEVELS = {2, 1, -1, -2, -999}
+    LEVELS = {2, 1, 0, -1, -2, -999}
     GUARDED = re.compile(r"^(?:\(\*UCP\))?\(\?<!\[а-яё\]\).*\(\?!\[а-яё\]\)")
 
     def test_encoding(self):
@@ -227,6 +285,17 @@ class CommittedFiles(unittest.TestCase):
             self.assertIn(word, unambiguous)
         for word in ["всё", "королёв", "чём"]:
             self.assertIn(word, ambiguous_words)
+
+    def test_default_levels_are_those_of_the_levels_file(self):
+        with open(LEVELS_PATH, encoding="utf-8") as f:
+            levels = gen.read_levels(f.read())
+        self.assertTrue(levels)
+        _, ambiguous = read_lines(gen.AMBIGUOUS_FILE)
+        written = dict(line.split("\t") for line in ambiguous[:-1])
+        for word, level in written.items():
+            with self.subTest(word=word):
+                self.assertEqual(int(level), levels.get(word, gen.AMBIGUOUS_LEVEL))
+        self.assertLessEqual(set(levels), set(written))
 
     def test_rules(self):
         _, ambiguous = read_lines(gen.AMBIGUOUS_FILE)
