@@ -10,6 +10,7 @@
 #include "infoicons.h"
 #include "orderings.h"
 #include "strutils.h"
+#include "tdbutton.h"
 #include "textfile.h"
 #include "word2replace.h"
 
@@ -363,11 +364,10 @@ QWidget* TMainForm::CreateControlPanel() {
     chk_Morfology->setObjectName(QStringLiteral("chk_Morfology"));
     connect(chk_Morfology, &QCheckBox::clicked, this, [this](bool on) { SetGrouped(on); });
     auto sortButton = [this](const QString& caption, const QList<QPair<QString, int>>& items, bool words) {
-        auto* b = new QToolButton(grp_Sort);
+        auto* b = new TDButton(grp_Sort);
         b->setText(caption);
-        b->setPopupMode(QToolButton::InstantPopup);
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        b->setMinimumWidth(90);
+        b->setFixedSize(96, 21);
+        b->SetAlignment(Qt::AlignLeft);
         auto* menu = new QMenu(b);
         for (const auto& [text, tag] : items) {
             QAction* a = menu->addAction(text);
@@ -380,7 +380,7 @@ QWidget* TMainForm::CreateControlPanel() {
                     SortEntries(tag);
             });
         }
-        b->setMenu(menu);
+        b->SetDropDownMenu(menu);
         return b;
     };
     btn_SortLevel1 = sortButton(QStringLiteral("как есть"),
@@ -580,30 +580,29 @@ void TMainForm::AddRecent(const QString& fileName) {
 bool TMainForm::FileOpen(const QString& fileName) {
     if (fEnv.OleServer != osNone)
         return false; // documents open through their host
-    QStringList lines;
+    const QString absolute = QFileInfo(fileName).absoluteFilePath();
     try {
-        QFile f(fileName);
-        if (!f.open(QIODevice::ReadOnly))
-            throw TDError(QStringLiteral("Не удаётся открыть файл %1: %2").arg(fileName, f.errorString()));
-        lines = SplitLines(DecodeUtf8OrWindows1251(f.readAll()));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        fDocument.FileOpen(absolute, [](qint64, qint64) { QCoreApplication::processEvents(); });
+        QApplication::restoreOverrideCursor();
     } catch (const TDError& e) {
+        QApplication::restoreOverrideCursor();
         ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
         return false;
     }
+    // A new document starts a new review.
     act_ListClearExecute(false);
-    fCommonFile = lines;
-    fFileName = QFileInfo(fileName).absoluteFilePath();
-    fLastFolderOpened = QFileInfo(fileName).absolutePath();
-    const QString ext = QFileInfo(fileName).suffix().toLower();
-    fFileTypeOpened = ext == QLatin1String("fb2")                                     ? ftFB2
-                      : (ext == QLatin1String("htm") || ext == QLatin1String("html")) ? ftHtml
-                      : ext == QLatin1String("xml")                                   ? ftXML
-                      : ext == QLatin1String("rtf")                                   ? ftRTF
-                                                                                      : ftTXT;
-    setWindowTitle(QDir::toNativeSeparators(fFileName));
-    img_FB2->setVisible(fFileTypeOpened == ftFB2);
-    AddRecent(fFileName);
-    if (!fCommonFile.isEmpty()) {
+    fLastFolderOpened = fDocument.LastFolderOpened();
+    setWindowTitle(QDir::toNativeSeparators(absolute));
+    const TDFileType type = fDocument.FileTypeOpened();
+    img_FB2->setVisible(type == ftFB2);
+    if (type == ftFB2 || type == ftXML || type == ftTXT)
+        lbl_Encoding->setText(fDocument.FileEncoding() == feUTF8 ? QStringLiteral("UTF-8")
+                                                                 : QStringLiteral("windows-1251"));
+    AddRecent(absolute);
+    if (!fDocument.Note().isEmpty())
+        ShowMessage(QMessageBox::Information, fDocument.Note(), QMessageBox::Ok);
+    if (fDocument.CommonFile().Count() > 0) {
         pnl_Controls->show();
         if (fSettings.DoSearchAfterOpen && !isVisible()) {
             show();
@@ -654,7 +653,8 @@ void TMainForm::act_FindAllExecute() {
     auto connection =
         connect(&fAnalysis, &TDAnalysisController::Progress, this, &TMainForm::DoSearchProgress);
     const TDAnalysisController::Result result =
-        fAnalysis.Run(fCommonFile, fWords2Replace, fMorfs2Replace, fEntries, options, GlobalDictionaries());
+        fAnalysis.Run(fDocument.CommonFile().Lines(), fWords2Replace, fMorfs2Replace, fEntries, options,
+                      GlobalDictionaries());
     disconnect(connection);
     if (result.Failed) {
         // A failed run leaves nothing half-done: the list is emptied and the search controls return.
@@ -683,10 +683,10 @@ void TMainForm::DoBeforeSearch() {
     ProgressBar->setValue(0);
     pnl_Info->show();
     ProgressBar->show();
-    ProgressBar->setMaximum(qMax(1, int(fCommonFile.size())));
+    ProgressBar->setMaximum(qMax(1, int(fDocument.CommonFile().Count())));
     qint64 words = 0;
     lbl_WordsCount->setText(Thousands(words));
-    lbl_ParagraphsCount->setText(Thousands(fCommonFile.size()));
+    lbl_ParagraphsCount->setText(Thousands(fDocument.CommonFile().Count()));
 }
 
 void TMainForm::DoSearchProgress(int line, int lineCount, int added, qint64 elapsedMs) {
@@ -839,8 +839,9 @@ void TMainForm::ShowDetails(const TDContextEntry* e) {
         break;
     }
     QString prefix;
-    if (fShowPrevious && e->Line() >= 2 && e->Line() - 1 < fCommonFile.size())
-        prefix = fCommonFile[e->Line() - 1] + QLatin1Char('\n');
+    const QStringList& lines = fDocument.CommonFile().Lines();
+    if (fShowPrevious && e->Line() >= 2 && e->Line() - 1 < lines.size())
+        prefix = lines[e->Line() - 1] + QLatin1Char('\n');
     const QString before = e->Before();
     mem_EntryDetails->setPlainText(prefix + before + word + e->After());
     QTextCursor c(mem_EntryDetails->document());
@@ -1040,12 +1041,12 @@ QWidget* TMainForm::CreateFilterGroup() {
     edt_FilterCustom->setObjectName(QStringLiteral("edt_FilterCustom"));
     edt_FilterCustom->setToolTip(QStringLiteral("Произвольный текст"));
     edt_FilterCustom->setProperty("tag", 0);
-    btn_FilterCustomApply = new QToolButton(grp_Filter);
+    btn_FilterCustomApply = new TDButton(grp_Filter);
     btn_FilterCustomApply->setObjectName(QStringLiteral("btn_FilterCustomApply"));
     btn_FilterCustomApply->setText(QStringLiteral("»"));
-    btn_FilterCustomApply->setCheckable(true);
+    btn_FilterCustomApply->setFixedSize(22, 21);
     btn_FilterCustomApply->setToolTip(QStringLiteral("фильтровать по тексту"));
-    connect(btn_FilterCustomApply, &QToolButton::clicked, this, [this] { ToggleCustomFilter(); });
+    connect(btn_FilterCustomApply, &TDButton::clicked, this, [this] { ToggleCustomFilter(); });
     custom->addWidget(edt_FilterCustom, 1);
     custom->addWidget(btn_FilterCustomApply);
     v->addLayout(custom);
@@ -1087,14 +1088,14 @@ void TMainForm::act_FilterClearExecute() {
         b->setChecked(true);
     }
     edt_FilterCustom->setProperty("tag", 0);
-    btn_FilterCustomApply->setChecked(false);
+    btn_FilterCustomApply->SetDowned(false);
     RefreshList(true);
 }
 
 void TMainForm::ToggleCustomFilter() {
     const bool on = edt_FilterCustom->property("tag").toInt() != 1;
     edt_FilterCustom->setProperty("tag", on ? 1 : 0);
-    btn_FilterCustomApply->setChecked(on);
+    btn_FilterCustomApply->SetDowned(on);
     act_FilterApplyExecute();
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysiscontroller.h"
 #include "contextentries.h"
+#include "document.h"
 #include "filtercontroller.h"
 #include "settingsfile.h"
 #include "types.h"
@@ -26,6 +27,7 @@ class QSplitter;
 class QTextEdit;
 class QToolButton;
 class QWidget;
+class TDButton;
 class TDCandidateDelegate;
 class TDCandidateListModel;
 class TDCandidateTreeView;
@@ -67,7 +69,9 @@ public:
     TDWords2Replace& Words2Replace() { return fWords2Replace; }
     TDWords2Replace& Morfs2Replace() { return fMorfs2Replace; }
     TDContextEntries& Entries() { return fEntries; }
-    const QStringList& CommonFile() const { return fCommonFile; }
+    const QStringList& CommonFile() const { return fDocument.CommonFile().Lines(); }
+    // The document of file mode.
+    TDDocument& Document() { return fDocument; }
     // The review holds changes no replacement list has saved.
     bool NeedToSave() const { return fNeedToSave; }
     // The analysis run of the window (its progress signal tells when lines are done).
@@ -143,10 +147,7 @@ private:
     TDWords2Replace fWords2Replace;
     TDWords2Replace fMorfs2Replace;
     TDContextEntries fEntries;
-    QStringList fCommonFile;
-    TDFileType fFileTypeOpened = ftNone;
-    TDFileEncoding fFileEncoding = feNone;
-    QString fFileName;
+    TDDocument fDocument;
     QString fLastFolderOpened;
     bool fNeedToSave = false;
     bool fAllRules = false;
@@ -219,14 +220,14 @@ private:
     QList<QCheckBox*> fFilterRLChecks; // the five rating boxes
     QList<QCheckBox*> fFilterChecks;   // all eleven
     QLineEdit* edt_FilterCustom = nullptr;
-    QToolButton* btn_FilterCustomApply = nullptr;
+    TDButton* btn_FilterCustomApply = nullptr;
     QPushButton* btn_FilterClear = nullptr;
     QAction* act_FilterRefresh = nullptr;
     QAction* act_FilterClear = nullptr;
     QGroupBox* grp_Sort = nullptr;
     QCheckBox* chk_Morfology = nullptr;
-    QToolButton* btn_SortLevel1 = nullptr;
-    QToolButton* btn_SortLevel2 = nullptr;
+    TDButton* btn_SortLevel1 = nullptr;
+    TDButton* btn_SortLevel2 = nullptr;
     QPushButton* btn_Replace = nullptr;
     TDCandidateTreeView* vst_Main = nullptr;
     TDCandidateListModel* fListModel = nullptr;

@@ -68,7 +68,10 @@ TDButtonCustom::TDButtonCustom(QWidget* parent) : QWidget(parent), fColors(new T
     connect(fColors, &TDButtonColors::Changed, this, qOverload<>(&QWidget::update));
 }
 
-TDButtonCustom::~TDButtonCustom() = default;
+TDButtonCustom::~TDButtonCustom() {
+    // A menu owned by the button dies with it, after this object is gone: it must not call back.
+    disconnect(fDropDownMenuDestroyed);
+}
 
 QSize TDButtonCustom::sizeHint() const {
     return QSize(48, 20);

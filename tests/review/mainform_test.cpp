@@ -4,6 +4,7 @@
 #include "contextentry.h"
 #include "dictionaryset.h"
 #include "mainform.h"
+#include "tdbutton.h"
 #include "welcomeform.h"
 #include "word2replace.h"
 
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -404,4 +406,28 @@ TEST(MainFormFilter, BoxesGroupHeightAltIsolationAndReset) {
             EXPECT_TRUE(b->isChecked()) << b->objectName().toStdString();
         }
     }
+}
+
+TEST(MainForm, SortButtonsAndFreeTextToggleAreCustomButtons) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText));
+    w->act_FindAllExecute();
+    auto* level1 = w.form->findChild<TDButton*>(QStringLiteral("btn_SortLevel1"));
+    ASSERT_NE(level1, nullptr);
+    ASSERT_NE(level1->DropDownMenu(), nullptr);
+    EXPECT_TRUE(level1->DropDownMark());
+    level1->DropDownMenu()->actions().at(1)->trigger(); // "числу слов"
+    EXPECT_EQ(level1->text(), QStringLiteral("числу слов"));
+    EXPECT_EQ(
+        TDCandidateListModel::WordOf(w.Find<TDCandidateTreeView>("vst_Main")->model()->index(0, 0))->WordE(),
+        QStringLiteral("все"));
+    auto* toggle = w.form->findChild<TDButton*>(QStringLiteral("btn_FilterCustomApply"));
+    ASSERT_NE(toggle, nullptr);
+    w.form->show();
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_TRUE(toggle->Downed());
+    EXPECT_TRUE(w->Filter().CustomOn());
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_FALSE(toggle->Downed());
 }
