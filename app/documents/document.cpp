@@ -72,14 +72,17 @@ void LoadText(QByteArray bytes, TDFileType type, const QString& shown, TDLoaded&
     case ftFB2:
     case ftXML: {
         const QString declared = DeclaredEncoding(bytes);
-        const bool declaredUtf8 = declared == QLatin1String("utf-8");
-        const bool declared1251 = declared == QLatin1String("windows-1251");
-        if (!declared.isEmpty() && !declaredUtf8 && !declared1251 && bom != bomUtf8)
+        const bool declaredUtf8 = declared == QLatin1String("utf-8") || declared == QLatin1String("utf8");
+        const bool declared1251 =
+            declared == QLatin1String("windows-1251") || declared == QLatin1String("cp1251");
+        // Another encoding is read only where it cannot matter: in a file of pure ASCII.
+        const bool declaredOther = !declared.isEmpty() && !declaredUtf8 && !declared1251 && bom != bomUtf8;
+        if (declaredOther && (utf8Bytes || singleByte))
             throw TDError(QStringLiteral("В первой строке файла «%1» указана кодировка «%2». Открываются "
                                          "файлы FB2 и XML в кодировках UTF-8 и windows-1251.")
                               .arg(shown, declared));
         // Pure ASCII follows the declaration; without one XML means UTF-8.
-        asUtf8 = utf8Bytes || (!singleByte && !declared1251);
+        asUtf8 = utf8Bytes || (!singleByte && !declared1251 && !declaredOther);
         if (asUtf8 && declared1251 && utf8Bytes)
             out.Note = QStringLiteral("В первой строке файла «%1» указана кодировка windows-1251, но текст "
                                       "записан в UTF-8; файл прочитан как UTF-8.")
@@ -88,7 +91,7 @@ void LoadText(QByteArray bytes, TDFileType type, const QString& shown, TDLoaded&
             out.Note = QStringLiteral("В первой строке файла «%1» указана кодировка UTF-8, но текст записан "
                                       "в однобайтовой кодировке; файл прочитан как windows-1251.")
                            .arg(shown);
-        out.FileEncoding = asUtf8 ? feUTF8 : feWin1251;
+        out.FileEncoding = declaredOther ? feNone : asUtf8 ? feUTF8 : feWin1251;
         break;
     }
     case ftHtml:

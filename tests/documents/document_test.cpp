@@ -147,6 +147,9 @@ TEST(DocumentLoading, ByTypeAndContent) {
         {"nodecl.fb2", To1251(QStringLiteral("<FictionBook>\n<p>ещё</p>")),
          Lines({"<FictionBook>", "<p>ещё</p>"}), feWin1251, leWindows1251, false},
         {"ascii.xml", "<a>text</a>", Lines({"<a>text</a>"}), feUTF8, leUtf8, false},
+        // Another encoding is accepted where it cannot matter, and written back as it was.
+        {"latin1.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>",
+         Lines({"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>"}), feNone, leWindows1251, false},
         {"ascii1251.xml", "<?xml version=\"1.0\" encoding=\"windows-1251\"?><a/>",
          Lines({"<?xml version=\"1.0\" encoding=\"windows-1251\"?><a/>"}), feWin1251, leWindows1251, false},
         {"page.html", Utf8("<p>ещё</p>"), Lines({"<p>ещё</p>"}), feUTF8, leUtf8, false},
