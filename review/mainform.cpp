@@ -9,6 +9,7 @@
 #include "error.h"
 #include "infoicons.h"
 #include "orderings.h"
+#include "regexinfoform.h"
 #include "strutils.h"
 #include "tdbutton.h"
 #include "textfile.h"
@@ -88,6 +89,8 @@ TMainForm::TMainForm(const Environment& env, QWidget* parent) : QMainWindow(pare
     layout->addWidget(CreateEntriesPanel(), 1);
     setCentralWidget(central);
     CreateStatusBar();
+
+    fRegExInfo = new Tfrm_RegExInfo(this);
 
     // The window sees every key before the focused control does.
     qApp->installEventFilter(this);
@@ -214,7 +217,7 @@ void TMainForm::CreateActions() {
     act_SaveDuals->setEnabled(false); // comes with the replacement lists
 
     act_RegExInfo = new QAction(QStringLiteral("RegEx информация"), this);
-    act_RegExInfo->setEnabled(false); // comes with the rule window
+    connect(act_RegExInfo, &QAction::triggered, this, &TMainForm::RegEx2Click);
     act_Site = new QAction(QStringLiteral("Сайт программы"), this);
     act_Site->setEnabled(false);
     act_About = new QAction(QStringLiteral("О программе"), this);
@@ -816,9 +819,11 @@ void TMainForm::OnCurrentChanged(const QModelIndex& current) {
     TDContextEntry* e = TDCandidateListModel::EntryOf(current);
     if (!e) {
         mem_EntryDetails->clear();
+        fRegExInfo->Clear();
         return;
     }
     ShowDetails(e);
+    fRegExInfo->ShowEntry(e, GlobalDictionaries().ContextRegs);
     vst_Main->setFocus();
 }
 
@@ -970,12 +975,32 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void TMainForm::RegEx2Click() {
+    DockRegExInfo();
+    fRegExInfo->show();
+}
+
+void TMainForm::DockRegExInfo() {
+    // The rule window follows the main window: same left and width, 10 pixels below it.
+    if (fDestroying || !fRegExInfo)
+        return;
+    const QRect frame = frameGeometry();
+    fRegExInfo->setGeometry(frame.left(), frame.top() + frame.height() + 10, frame.width(),
+                            fRegExInfo->height());
+}
+
 void TMainForm::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    DockRegExInfo();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    DockRegExInfo();
+    if (fRegExInfo && fRegExInfo->isVisible()) {
+        fRegExInfo->raise();
+        activateWindow();
+    }
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

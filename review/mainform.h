@@ -28,6 +28,7 @@ class QTextEdit;
 class QToolButton;
 class QWidget;
 class TDButton;
+class Tfrm_RegExInfo;
 class TDCandidateDelegate;
 class TDCandidateListModel;
 class TDCandidateTreeView;
@@ -94,6 +95,9 @@ public:
     void ExpandAll(bool expand);
     // Shows the line before the occurrence in the details pane.
     void ToggleShowPrevious();
+    // The rule window, docked below the main window; R or "RegEx информация" shows it.
+    Tfrm_RegExInfo* RegExInfo() const { return fRegExInfo; }
+    void RegEx2Click();
     // Refreshes the status bar counts.
     void UpdateStatusBar();
 
@@ -158,6 +162,8 @@ private:
     QString fLastRunMessage;
     TDAnalysisController fAnalysis;
     TDFilterController fFilter;
+    Tfrm_RegExInfo* fRegExInfo = nullptr;
+    void DockRegExInfo();
     bool fAltPressed = false;
 
     // Commands.

@@ -4,6 +4,7 @@
 #include "contextentry.h"
 #include "dictionaryset.h"
 #include "mainform.h"
+#include "regexinfoform.h"
 #include "tdbutton.h"
 #include "welcomeform.h"
 #include "word2replace.h"
@@ -430,4 +431,33 @@ TEST(MainForm, SortButtonsAndFreeTextToggleAreCustomButtons) {
     EXPECT_TRUE(w->Filter().CustomOn());
     QTest::mouseClick(toggle, Qt::LeftButton);
     EXPECT_FALSE(toggle->Downed());
+}
+
+TEST(MainForm, RuleWindowShowsTheDecidingRulesAndDocksBelow) {
+    TestFolder dir;
+    Window w(dir);
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("Мне все равно.\nОн пришел.")));
+    w->act_FindAllExecute();
+    w.form->move(100, 50);
+    w.form->show();
+    w->RegEx2Click();
+    Tfrm_RegExInfo* info = w->RegExInfo();
+    ASSERT_TRUE(info->isVisible());
+    EXPECT_EQ(info->geometry().left(), w.form->frameGeometry().left());
+    EXPECT_EQ(info->width(), w.form->frameGeometry().width());
+    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    QAbstractItemModel* model = view->model();
+    for (int i = 0; i < model->rowCount(); ++i) {
+        const QModelIndex child = model->index(0, 0, model->index(i, 0));
+        view->setCurrentIndex(child);
+        const TDContextEntry* e = TDCandidateListModel::EntryOf(child);
+        if (e->ReplaceLevel() == 777) {
+            EXPECT_TRUE(info->edt_RegN->toPlainText().isEmpty()); // unambiguous: no rules
+        } else {
+            EXPECT_EQ(info->edt_RegN->toPlainText(), QStringLiteral("1"));
+            EXPECT_EQ(info->edt_RegRule->toPlainText(), QStringLiteral("все\\s+равно"));
+        }
+    }
+    EXPECT_EQ(Tfrm_RegExInfo::ShownPattern(QStringLiteral("(?<![а-яё])все\\s+мы(?![а-яё])")),
+              QStringLiteral("все\\s+мы"));
 }
