@@ -1,4 +1,5 @@
 #include "../core/testfiles.h"
+#include "runcli.h"
 
 #include <QFile>
 #include <QProcess>
@@ -6,22 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Result {
-    int code;
-    QByteArray out;
-    QString err;
-};
-
-Result RunCli(const QStringList& args, const QByteArray& input = QByteArray()) {
-    QProcess p;
-    p.start(QStringLiteral(TARV_CLI), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 const QString kDicts = QStringLiteral(TARV_SOURCE_DIR "/tests/data/documents/dicts");
 
@@ -47,7 +32,7 @@ TEST(CliApply, WritesNameWithYoBesideTheInput) {
     TestFolder dir;
     const QString in =
         dir.Write1251(QStringLiteral("Записка.txt"), QStringLiteral("Он пришел еще раз.\nКот спит."));
-    const Result r = RunCli(Apply({in}));
+    const CliResult r = RunCli(Apply({in}));
     EXPECT_EQ(r.code, 1) << r.err.toStdString();
     const QString out = dir.Path(QStringLiteral("Записка (ё).txt"));
     EXPECT_EQ(Read(out), To1251(QStringLiteral("Он пришёл ещё раз.\r\nКот спит.\r\n")));
@@ -61,26 +46,26 @@ TEST(CliApply, ExitCodesAndOptions) {
     TestFolder dir;
     // Nothing to change: 0, and the copy is written all the same.
     const QString clean = dir.WriteUtf8(QStringLiteral("clean.txt"), QStringLiteral("Кот спит."));
-    const Result none = RunCli(Apply({clean, QStringLiteral("-o"), dir.Path(QStringLiteral("c.txt"))}));
+    const CliResult none = RunCli(Apply({clean, QStringLiteral("-o"), dir.Path(QStringLiteral("c.txt"))}));
     EXPECT_EQ(none.code, 0) << none.err.toStdString();
     EXPECT_EQ(Read(dir.Path(QStringLiteral("c.txt"))), kBom + QStringLiteral("Кот спит.\r\n").toUtf8());
 
     // «все» is rated 0 by default: left alone; «все равно» is rated 2: --min-level 2 still writes it.
     const QString vse = dir.WriteUtf8(QStringLiteral("vse.txt"), QStringLiteral("Мне все равно, все тут."));
-    const Result level = RunCli(Apply({vse, QStringLiteral("--min-level"), QStringLiteral("2"),
-                                       QStringLiteral("-o"), QStringLiteral("-")}));
+    const CliResult level = RunCli(Apply({vse, QStringLiteral("--min-level"), QStringLiteral("2"),
+                                          QStringLiteral("-o"), QStringLiteral("-")}));
     EXPECT_EQ(level.code, 1) << level.err.toStdString();
-    EXPECT_EQ(level.out, kBom + QStringLiteral("Мне всё равно, все тут.\r\n").toUtf8());
+    EXPECT_EQ(level.raw, kBom + QStringLiteral("Мне всё равно, все тут.\r\n").toUtf8());
     // --search 2 leaves the unambiguous words alone.
     const QString both = dir.WriteUtf8(QStringLiteral("both.txt"), QStringLiteral("Еще все равно."));
-    const Result two = RunCli(Apply(
+    const CliResult two = RunCli(Apply(
         {both, QStringLiteral("--search"), QStringLiteral("2"), QStringLiteral("-o"), QStringLiteral("-")}));
-    EXPECT_EQ(two.out, kBom + QStringLiteral("Еще всё равно.\r\n").toUtf8());
+    EXPECT_EQ(two.raw, kBom + QStringLiteral("Еще всё равно.\r\n").toUtf8());
     // --yo-words: the words already written with «ё» are found too, and kept.
     const QString yo = dir.WriteUtf8(QStringLiteral("yo.txt"), QStringLiteral("Ёж и еж."));
-    const Result yoWords =
+    const CliResult yoWords =
         RunCli(Apply({yo, QStringLiteral("--yo-words"), QStringLiteral("-o"), QStringLiteral("-")}));
-    EXPECT_EQ(yoWords.out, kBom + QStringLiteral("Ёж и ёж.\r\n").toUtf8());
+    EXPECT_EQ(yoWords.raw, kBom + QStringLiteral("Ёж и ёж.\r\n").toUtf8());
     EXPECT_TRUE(yoWords.err.contains(QStringLiteral("Найдено вхождений: 2"))) << yoWords.err.toStdString();
 
     const struct {
@@ -96,21 +81,21 @@ TEST(CliApply, ExitCodesAndOptions) {
         {"unknown option", Apply({clean, QStringLiteral("--frobnicate")}), "--frobnicate"},
     };
     for (const auto& e : errors) {
-        const Result r = RunCli(e.Args);
+        const CliResult r = RunCli(e.Args);
         EXPECT_EQ(r.code, 2) << e.What;
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(e.MessageHas))) << e.What << ": " << r.err.toStdString();
     }
     EXPECT_EQ(Read(clean), kBom + QStringLiteral("Кот спит.").toUtf8());
 
-    const Result help = RunCli({QStringLiteral("apply"), QStringLiteral("--help")});
+    const CliResult help = RunCli({QStringLiteral("apply"), QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(QString::fromUtf8(help.out).contains(QStringLiteral("--min-level")));
+    EXPECT_TRUE(QString::fromUtf8(help.raw).contains(QStringLiteral("--min-level")));
 }
 
 TEST(CliApply, StandardInputToStandardOutput) {
-    const Result r = RunCli(Apply({QStringLiteral("-")}), To1251(QStringLiteral("Еще\nи еще")));
+    const CliResult r = RunCli(Apply({QStringLiteral("-")}), To1251(QStringLiteral("Еще\nи еще")));
     EXPECT_EQ(r.code, 1) << r.err.toStdString();
-    EXPECT_EQ(r.out, To1251(QStringLiteral("Ещё\r\nи ещё\r\n")));
+    EXPECT_EQ(r.raw, To1251(QStringLiteral("Ещё\r\nи ещё\r\n")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("стандартный вывод"))) << r.err.toStdString();
 }
 
@@ -120,7 +105,7 @@ TEST(CliApply, Encodings) {
     const QString book =
         dir.WriteBytes(QStringLiteral("b.fb2"),
                        QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<p>Еще Ω</p>").toUtf8());
-    const Result fb2 = RunCli(Apply({book, QStringLiteral("--encoding"), QStringLiteral("windows-1251")}));
+    const CliResult fb2 = RunCli(Apply({book, QStringLiteral("--encoding"), QStringLiteral("windows-1251")}));
     EXPECT_EQ(fb2.code, 1) << fb2.err.toStdString();
     EXPECT_EQ(
         Read(dir.Path(QStringLiteral("b (ё).fb2"))),
@@ -128,14 +113,14 @@ TEST(CliApply, Encodings) {
 
     // Plain text with a character windows-1251 lacks is refused, and no file appears.
     const QString text = dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("еще\nΩ"));
-    const Result txt = RunCli(Apply({text, QStringLiteral("--encoding"), QStringLiteral("windows-1251")}));
+    const CliResult txt = RunCli(Apply({text, QStringLiteral("--encoding"), QStringLiteral("windows-1251")}));
     EXPECT_EQ(txt.code, 2);
     EXPECT_TRUE(txt.err.contains(QStringLiteral("строке 2"))) << txt.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.Path(QStringLiteral("t (ё).txt"))));
 
     // windows-1251 to UTF-8 is not provided for: an error, not a silent nothing.
     const QString cp = dir.Write1251(QStringLiteral("cp.txt"), QStringLiteral("еще"));
-    const Result up = RunCli(Apply({cp, QStringLiteral("--encoding"), QStringLiteral("utf-8")}));
+    const CliResult up = RunCli(Apply({cp, QStringLiteral("--encoding"), QStringLiteral("utf-8")}));
     EXPECT_EQ(up.code, 2);
     EXPECT_TRUE(up.err.contains(QStringLiteral("не предусмотрен"))) << up.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.Path(QStringLiteral("cp (ё).txt"))));
@@ -147,11 +132,11 @@ TEST(CliApply, EveryTypeThroughTheLoader) {
     for (const char* name :
          {"роман.fb2", "роман-1251.fb2", "страница.html", "данные.xml", "заметка.txt", "документ.rtf"}) {
         TestFolder dir;
-        const Result check = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kDicts,
-                                     fixtures + QString::fromUtf8(name)});
+        const CliResult check = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kDicts,
+                                        fixtures + QString::fromUtf8(name)});
         EXPECT_EQ(check.code, 1) << name << check.err.toStdString();
-        EXPECT_TRUE(QString::fromUtf8(check.out).contains(QStringLiteral("пришел → пришёл  777"))) << name;
-        const Result apply = RunCli(Apply(
+        EXPECT_TRUE(QString::fromUtf8(check.raw).contains(QStringLiteral("пришел → пришёл  777"))) << name;
+        const CliResult apply = RunCli(Apply(
             {fixtures + QString::fromUtf8(name), QStringLiteral("-o"), dir.Path(QStringLiteral("out"))}));
         EXPECT_EQ(apply.code, 1) << name << apply.err.toStdString();
     }
@@ -160,17 +145,17 @@ TEST(CliApply, EveryTypeThroughTheLoader) {
     const QString lies = dir.WriteBytes(
         QStringLiteral("lies.fb2"),
         QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<p>еще</p>").toUtf8());
-    const Result check = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kDicts, lies});
+    const CliResult check = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kDicts, lies});
     EXPECT_EQ(check.code, 1);
     EXPECT_TRUE(check.err.contains(QStringLiteral("прочитан как UTF-8"))) << check.err.toStdString();
 
     QByteArray binary("MZ\x90");
     binary.append('\0');
     const QString exe = dir.WriteBytes(QStringLiteral("program.txt"), binary);
-    const Result bad = RunCli(Apply({exe}));
+    const CliResult bad = RunCli(Apply({exe}));
     EXPECT_EQ(bad.code, 2);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("нулевой байт"))) << bad.err.toStdString();
-    const Result truncated =
+    const CliResult truncated =
         RunCli(Apply({dir.WriteBytes(QStringLiteral("cut.rtf"), "{\\rtf1\\ansi \\'e5\\'f9")}));
     EXPECT_EQ(truncated.code, 2);
     EXPECT_TRUE(truncated.err.contains(QStringLiteral("cut.rtf"))) << truncated.err.toStdString();

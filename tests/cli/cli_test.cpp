@@ -1,4 +1,5 @@
 #include "../core/testfiles.h"
+#include "runcli.h"
 
 #include <QFile>
 #include <QProcess>
@@ -6,22 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
-
-Result RunCli(const QStringList& args, const QByteArray& input = QByteArray()) {
-    QProcess p;
-    p.start(QStringLiteral(TARV_CLI), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 const QString kFixtureDicts = QStringLiteral(TARV_SOURCE_DIR "/tests/data/dicts");
 
@@ -31,7 +16,8 @@ TEST(Cli, CheckListsOccurrencesLikeALinter) {
     TestFolder dir;
     const QString file =
         dir.Write1251(QStringLiteral("t.txt"), QStringLiteral("Мне все равно.\nОн пришел еще раз."));
-    const Result r = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts, file});
+    const CliResult r =
+        RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), kFixtureDicts, file});
     EXPECT_EQ(r.code, 1) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
@@ -53,13 +39,13 @@ TEST(Cli, ExitCodes) {
                      QByteArray("ещё и еще"))
                   .code,
               1);
-    const Result missing = RunCli({QStringLiteral("check"), dir.Path(QStringLiteral("нет.txt"))});
+    const CliResult missing = RunCli({QStringLiteral("check"), dir.Path(QStringLiteral("нет.txt"))});
     EXPECT_EQ(missing.code, 2);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("нет.txt"))) << missing.err.toStdString();
     EXPECT_EQ(RunCli({QStringLiteral("frobnicate")}).code, 2);
     EXPECT_EQ(RunCli({QStringLiteral("check"), QStringLiteral("--search"), QStringLiteral("7"), clean}).code,
               2);
-    const Result help = RunCli({QStringLiteral("--help")});
+    const CliResult help = RunCli({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("tarv-cli check")));
 }
@@ -72,13 +58,14 @@ TEST(Cli, BrokenRuleFileIsAnError) {
                     dir.Path(QString::fromUtf8(name)));
     dir.WriteUtf8(QStringLiteral("словарь_уточнения.txt"), QStringLiteral("всё\tвсе\\s+равно\tдва"));
     const QString text = dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("еще"));
-    const Result r = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), dir.Dir(), text});
+    const CliResult r = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), dir.Dir(), text});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("строка 1"))) << r.err.toStdString();
 
     dir.WriteUtf8(QStringLiteral("словарь_уточнения.txt"), QStringLiteral("всё\tвсе(\t2"));
     dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("все"));
-    const Result bad = RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), dir.Dir(), text});
+    const CliResult bad =
+        RunCli({QStringLiteral("check"), QStringLiteral("--dictionaries"), dir.Dir(), text});
     EXPECT_EQ(bad.code, 2);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("всё"))) << bad.err.toStdString();
 }
@@ -87,7 +74,7 @@ TEST(Cli, DefaultDictionariesOnTheNovel) {
     const QString novel = QStringLiteral(TARV_SOURCE_DIR "/../shared/corpus/novel.e.txt");
     if (!QFile::exists(novel))
         GTEST_SKIP() << "the corpus is not beside the project";
-    const Result r = RunCli({QStringLiteral("check"), novel});
+    const CliResult r = RunCli({QStringLiteral("check"), novel});
     ASSERT_EQ(r.code, 1) << r.err.toStdString();
     auto has = [&](const QString& needle) {
         return r.out.contains(needle);

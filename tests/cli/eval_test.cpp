@@ -6,8 +6,9 @@
 TEST(CliEval, CountsRestoredMissedAndWrong) {
     TestFolder dir;
     // «всё ясно» has no rule and stays undecided (missed); «нёбо» is not in the fixture dictionaries.
-    const QString truth = dir.WriteUtf8(QStringLiteral("truth.txt"),
-                                        QStringLiteral("Он пришёл. Мне всё равно.\nВсе мы тут, всё ясно, нёбо."));
+    const QString truth =
+        dir.WriteUtf8(QStringLiteral("truth.txt"),
+                      QStringLiteral("Он пришёл. Мне всё равно.\nВсе мы тут, всё ясно, нёбо."));
     QProcess p;
     p.start(QStringLiteral(TARV_CLI), {QStringLiteral("eval"), QStringLiteral("--dictionaries"),
                                        QStringLiteral(TARV_SOURCE_DIR "/tests/data/dicts"), truth});
