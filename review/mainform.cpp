@@ -209,7 +209,8 @@ void TMainForm::CreateActions() {
     connect(act_ListCollapseAll, &QAction::triggered, this, [this] { ExpandAll(false); });
     act_ListAgreeWithSuggestion = new QAction(QStringLiteral("Согласиться с предложенным"), this);
     act_ListAgreeWithSuggestion->setStatusTip(QStringLiteral("Согласиться с предложенным вариантом замены"));
-    act_ListAgreeWithSuggestion->setEnabled(false); // comes with the decision commands
+    connect(act_ListAgreeWithSuggestion, &QAction::triggered, this,
+            &TMainForm::act_ListAgreeWithSuggestionExecute);
     act_ListClear = new QAction(QStringLiteral("Очистить"), this);
     act_ListClear->setStatusTip(QStringLiteral("Очистить список"));
     connect(act_ListClear, &QAction::triggered, this, [this] { act_ListClearExecute(true); });
@@ -429,6 +430,18 @@ QWidget* TMainForm::CreateEntriesPanel() {
     connect(vst_Main->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
     connect(fListDelegate, &TDCandidateDelegate::IconClicked, this, &TMainForm::OnIconClicked);
+    // The popup menu of the list: decisions for the selected rows.
+    ppm_MainVST = new QMenu(vst_Main);
+    const QList<QPair<QString, int>> decisions = {{QStringLiteral("Заменять"), 1},
+                                                  {QStringLiteral("Не заменять"), -1},
+                                                  {QStringLiteral("Согласиться с предложенным"), 0}};
+    for (const auto& [caption, tag] : decisions) {
+        QAction* a = ppm_MainVST->addAction(caption);
+        a->setData(tag);
+        connect(a, &QAction::triggered, this, [this, tag = tag] { act_ListChangeCheckStateExecute(tag); });
+    }
+    connect(vst_Main, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ppm_MainVST->popup(vst_Main->viewport()->mapToGlobal(pos)); });
     connect(fListModel, &TDCandidateListModel::EntryChecked, this, &TMainForm::OnEntryChecked);
 
     auto* details = new QWidget(split_Entries);
@@ -1153,4 +1166,57 @@ void TMainForm::FilterRatingReleased(QCheckBox* box) {
         FilterBoxClicked(box);
     }
     fAltPressed = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Decisions in bulk
+
+void TMainForm::act_ListChangeCheckStateExecute(int tag) {
+    // The occurrences of the selected rows: an occurrence row itself, a word form row all its
+    // visible occurrences.
+    QList<TDContextEntry*> targets;
+    for (const QModelIndex& index : vst_Main->selectionModel()->selectedRows()) {
+        if (TDContextEntry* e = TDCandidateListModel::EntryOf(index)) {
+            targets << e;
+        } else if (TDWord2Replace* w = TDCandidateListModel::WordOf(index)) {
+            for (TDContextEntry* entry : w->ContextEntries()) {
+                if (entry->Visible())
+                    targets << entry;
+            }
+        }
+    }
+    for (TDContextEntry* e : targets) {
+        if (tag == 1) {
+            e->SetCheckedState(cbChecked);
+        } else if (tag == -1) {
+            e->SetCheckedState(cbUnchecked);
+        } else {
+            const int level = e->ReplaceLevel();
+            e->SetCheckedState(level == 1 || level == 2     ? cbChecked
+                               : level == -1 || level == -2 ? cbUnchecked
+                                                            : cbGrayed);
+        }
+    }
+    fListModel->RepaintAll();
+    OnEntryChecked();
+}
+
+void TMainForm::act_ListAgreeWithSuggestionExecute() {
+    const QModelIndex focused = vst_Main->currentIndex();
+    if (!focused.isValid())
+        return;
+    TDWord2Replace* w = TDCandidateListModel::WordOf(focused);
+    if (!w)
+        return;
+    for (TDContextEntry* e : w->ContextEntries()) {
+        if (!e->Visible())
+            continue;
+        const int level = e->ReplaceLevel();
+        if (level == 1 || level == 2)
+            e->SetCheckedState(cbChecked);
+        else if (level == -1 || level == -2)
+            e->SetCheckedState(cbUnchecked);
+    }
+    fListModel->RepaintAll();
+    OnEntryChecked();
 }

@@ -98,6 +98,11 @@ public:
     // The rule window, docked below the main window; R or "RegEx информация" shows it.
     Tfrm_RegExInfo* RegExInfo() const { return fRegExInfo; }
     void RegEx2Click();
+    // Decisions in bulk: the popup menu over the selected rows (tag 1 "Заменять", -1 "Не заменять",
+    // 0 "Согласиться с предложенным"), and the list menu's "Согласиться с предложенным" for the
+    // focused word form (it leaves undecided what has no suggestion).
+    void act_ListChangeCheckStateExecute(int tag);
+    void act_ListAgreeWithSuggestionExecute();
     // Refreshes the status bar counts.
     void UpdateStatusBar();
 
@@ -228,6 +233,7 @@ private:
     QLineEdit* edt_FilterCustom = nullptr;
     TDButton* btn_FilterCustomApply = nullptr;
     QPushButton* btn_FilterClear = nullptr;
+    QMenu* ppm_MainVST = nullptr;
     QAction* act_FilterRefresh = nullptr;
     QAction* act_FilterClear = nullptr;
     QGroupBox* grp_Sort = nullptr;

@@ -461,3 +461,41 @@ TEST(MainForm, RuleWindowShowsTheDecidingRulesAndDocksBelow) {
     EXPECT_EQ(Tfrm_RegExInfo::ShownPattern(QStringLiteral("(?<![а-яё])все\\s+мы(?![а-яё])")),
               QStringLiteral("все\\s+мы"));
 }
+
+TEST(MainForm, PopupDecisionsAndAgreeWithSuggestion) {
+    TestFolder dir;
+    Window w(dir);
+    // «все равно» is rated 2 by a rule; the other two «все» stay at 0.
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText));
+    w->act_FindAllExecute();
+    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    QAbstractItemModel* model = view->model();
+    QModelIndex vse;
+    for (int i = 0; i < model->rowCount(); ++i) {
+        if (model->index(i, 0).data().toString() == QStringLiteral("все"))
+            vse = model->index(i, 0);
+    }
+    ASSERT_TRUE(vse.isValid());
+    TDWord2Replace* word = TDCandidateListModel::WordOf(vse);
+    auto states = [&] {
+        QList<int> out;
+        for (const TDContextEntry* e : word->ContextEntries())
+            out << int(e->ReplaceLevel() == 2 ? 10 + e->CheckedState() : e->CheckedState());
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    // The list menu's command leaves the undecided level-0 occurrences alone.
+    view->setCurrentIndex(vse);
+    w->act_ListAgreeWithSuggestionExecute();
+    EXPECT_EQ(states(), QList<int>({cbGrayed, cbGrayed, 10 + cbChecked}));
+    // "Заменять" on the word form row ticks every visible occurrence.
+    view->selectionModel()->select(vse, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    w->act_ListChangeCheckStateExecute(1);
+    EXPECT_EQ(states(), QList<int>({cbChecked, cbChecked, 10 + cbChecked}));
+    // The popup's "Согласиться с предложенным" sets level 0 back to undecided.
+    w->act_ListChangeCheckStateExecute(0);
+    EXPECT_EQ(states(), QList<int>({cbGrayed, cbGrayed, 10 + cbChecked}));
+    w->act_ListChangeCheckStateExecute(-1);
+    EXPECT_EQ(states(), QList<int>({cbUnchecked, cbUnchecked, 10 + cbUnchecked}));
+    EXPECT_EQ(w.Find<QLabel>("lbl_WordsNotChecked")->text(), QStringLiteral("0"));
+}
