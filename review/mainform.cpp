@@ -7,6 +7,7 @@
 #include "decisions.h"
 #include "dictionaryset.h"
 #include "error.h"
+#include "filereplacer.h"
 #include "infoicons.h"
 #include "orderings.h"
 #include "regexinfoform.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -180,7 +182,8 @@ void TMainForm::CreateActions() {
 
     act_ReplaceE = new QAction(QStringLiteral("Заменить "), this);
     act_ReplaceE->setStatusTip(QStringLiteral("Замена отмеченных вхождений"));
-    act_ReplaceE->setEnabled(false); // comes with the replacement
+    act_ReplaceE->setEnabled(false); // enabled while the list holds word forms
+    connect(act_ReplaceE, &QAction::triggered, this, &TMainForm::act_ReplaceEExecute);
     act_Options = new QAction(QStringLiteral("Настройки"), this);
     act_Options->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     act_Options->setEnabled(false); // comes with the options dialog
@@ -687,6 +690,7 @@ void TMainForm::act_FindAllExecute() {
     }
     fNeedToSave = fEntries.Count() > 0;
     UpdateStatusBar();
+    UpdateReplaceAction();
 }
 
 void TMainForm::DoBeforeSearch() {
@@ -762,6 +766,7 @@ void TMainForm::act_ListClearExecute(bool askUser) {
     UpdateStatusBar();
     ClearRunInfo();
     fNeedToSave = false;
+    UpdateReplaceAction();
 }
 
 void TMainForm::ReviewChanged() {
@@ -1219,4 +1224,57 @@ void TMainForm::act_ListAgreeWithSuggestionExecute() {
     }
     fListModel->RepaintAll();
     OnEntryChecked();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Replacement
+
+void TMainForm::UpdateReplaceAction() {
+    act_ReplaceE->setEnabled(fWords2Replace.Count() > 0 && fEnv.OleServer == osNone);
+}
+
+void TMainForm::act_ReplaceEExecute() {
+    if (fWords2Replace.Count() == 0)
+        return;
+    if (fEnv.OleServer != osNone) {
+        ShowMessage(QMessageBox::Information, QStringLiteral("Замена в этом режиме пока недоступна."),
+                    QMessageBox::Ok);
+        return;
+    }
+    if (chk_Morfology->isChecked())
+        SetGrouped(true);
+    pnl_Info->show();
+    ProgressBar->show();
+    grp_Filter->hide();
+    grp_Sort->hide();
+    ProgressBar->setMaximum(qMax(1, fEntries.Count()));
+    QElapsedTimer timer;
+    timer.start();
+    qint64 lastEvents = -1000;
+    TDFileReplacer replacer;
+    replacer.OnProgress = [&](int done, int total) {
+        ProgressBar->setValue(done);
+        if (timer.elapsed() - lastEvents >= 40 || done == total) {
+            lastEvents = timer.elapsed();
+            const double elapsed = double(timer.elapsed()) / 1000.0;
+            lbl_TimeElapsed->setText(Clock(elapsed));
+            if (done > 0)
+                lbl_TimeRemain->setText(Clock(total * elapsed / done - elapsed));
+            QCoreApplication::processEvents();
+        }
+    };
+    try {
+        replacer.Replace(fDocument, fEntries);
+    } catch (const TDError& e) {
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+    }
+    pnl_Info->hide();
+    grp_Filter->show();
+    grp_Sort->show();
+    fListModel->RepaintAll();
+    if (replacer.Skipped() > 0)
+        ShowMessage(QMessageBox::Warning,
+                    QStringLiteral("Не заменено вхождений: %1 — в документе на их месте уже другой текст.")
+                        .arg(replacer.Skipped()),
+                    QMessageBox::Ok);
 }

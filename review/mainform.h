@@ -103,6 +103,8 @@ public:
     // focused word form (it leaves undecided what has no suggestion).
     void act_ListChangeCheckStateExecute(int tag);
     void act_ListAgreeWithSuggestionExecute();
+    // "Заменить ": writes the decided letters of the visible occurrences into the document.
+    void act_ReplaceEExecute();
     // Refreshes the status bar counts.
     void UpdateStatusBar();
 
@@ -169,6 +171,7 @@ private:
     TDFilterController fFilter;
     Tfrm_RegExInfo* fRegExInfo = nullptr;
     void DockRegExInfo();
+    void UpdateReplaceAction();
     bool fAltPressed = false;
 
     // Commands.

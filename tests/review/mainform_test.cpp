@@ -499,3 +499,25 @@ TEST(MainForm, PopupDecisionsAndAgreeWithSuggestion) {
     EXPECT_EQ(states(), QList<int>({cbUnchecked, cbUnchecked, 10 + cbUnchecked}));
     EXPECT_EQ(w.Find<QLabel>("lbl_WordsNotChecked")->text(), QStringLiteral("0"));
 }
+
+TEST(MainForm, ReplaceWritesTheTickedVisibleOccurrences) {
+    TestFolder dir;
+    Window w(dir);
+    QAction* replace = nullptr;
+    for (QAction* a : w.form->findChildren<QAction*>())
+        if (a->text() == QStringLiteral("Заменить "))
+            replace = a;
+    ASSERT_NE(replace, nullptr);
+    EXPECT_FALSE(replace->isEnabled());
+    w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), QStringLiteral("Он пришел, и все.\nЕще раз.")));
+    w->act_FindAllExecute();
+    EXPECT_TRUE(replace->isEnabled());
+    // Hide the unambiguous «еще»: a hidden occurrence is not changed even though it is ticked.
+    for (TDContextEntry* e : w->Entries())
+        if (e->TextE() == QStringLiteral("Еще"))
+            e->SetVisible(false);
+    w->act_ReplaceEExecute();
+    EXPECT_EQ(w->CommonFile(), QStringList({"Он пришёл, и все.", "Еще раз."})); // «все» is undecided
+    w->act_ListClearExecute(false);
+    EXPECT_FALSE(replace->isEnabled());
+}
