@@ -160,13 +160,18 @@ bool IsPrefixLetter(QChar c) {
     return (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
 }
 
-// The end of the group that opens at pattern[open] ('('), or -1.
-qsizetype GroupEnd(const QString& p, qsizetype open) {
+// Walks a pattern from `from`, skipping escapes and character classes, and calls visit(i, c, depth)
+// for every other character with the group depth before it; stops when visit returns true and
+// gives that index, or -1 at the end. An escape is visited as '\\' followed by its letter.
+qsizetype WalkPattern(const QString& p, qsizetype from,
+                      const std::function<bool(qsizetype, QChar, int)>& visit) {
     int depth = 0;
     bool inClass = false;
-    for (qsizetype i = open; i < p.size(); ++i) {
+    for (qsizetype i = from; i < p.size(); ++i) {
         const QChar c = p[i];
         if (c == QLatin1Char('\\')) {
+            if (!inClass && i + 1 < p.size() && visit(i, p[i + 1], -1))
+                return i;
             ++i;
         } else if (inClass) {
             if (c == QLatin1Char(']'))
@@ -175,42 +180,29 @@ qsizetype GroupEnd(const QString& p, qsizetype open) {
             inClass = true;
             if (i + 1 < p.size() && p[i + 1] == QLatin1Char(']'))
                 ++i;
-        } else if (c == QLatin1Char('(')) {
-            ++depth;
-        } else if (c == QLatin1Char(')')) {
-            if (--depth == 0)
+        } else {
+            if (c == QLatin1Char(')'))
+                --depth;
+            if (visit(i, c, depth))
                 return i;
+            if (c == QLatin1Char('('))
+                ++depth;
         }
     }
     return -1;
 }
 
+// The end of the group that opens at pattern[open] ('('), or -1.
+qsizetype GroupEnd(const QString& p, qsizetype open) {
+    return WalkPattern(p, open,
+                       [](qsizetype, QChar c, int depth) { return c == QLatin1Char(')') && depth == 0; });
+}
+
 // True when the pattern has an alternative at its top level, or \\K anywhere.
 bool HasTopLevelAlternativeOrReset(const QString& p) {
-    int depth = 0;
-    bool inClass = false;
-    for (qsizetype i = 0; i < p.size(); ++i) {
-        const QChar c = p[i];
-        if (c == QLatin1Char('\\')) {
-            if (i + 1 < p.size() && p[i + 1] == QLatin1Char('K'))
-                return true;
-            ++i;
-        } else if (inClass) {
-            if (c == QLatin1Char(']'))
-                inClass = false;
-        } else if (c == QLatin1Char('[')) {
-            inClass = true;
-            if (i + 1 < p.size() && p[i + 1] == QLatin1Char(']'))
-                ++i;
-        } else if (c == QLatin1Char('(')) {
-            ++depth;
-        } else if (c == QLatin1Char(')')) {
-            --depth;
-        } else if (c == QLatin1Char('|') && depth == 0) {
-            return true;
-        }
-    }
-    return false;
+    return WalkPattern(p, 0, [](qsizetype, QChar c, int depth) {
+               return (depth == -1 && c == QLatin1Char('K')) || (depth == 0 && c == QLatin1Char('|'));
+           }) >= 0;
 }
 
 } // namespace
