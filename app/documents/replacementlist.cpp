@@ -68,6 +68,10 @@ struct TDReadEntry {
     bool IsYoInDoc = false;
     bool Visible = true;
     int ReplaceLevel = 0;
+    // The place in the document (absent from lists of older writers: ChID 0, no pure form).
+    int Line = 0;
+    int ChID = 0;
+    QString TextYoPure;
     QString BeforeShort, AfterShort, Before, After;
 };
 
@@ -152,6 +156,15 @@ private:
             e.IsYoInDoc = fields[2] == QLatin1String("1");
             e.Visible = fields[3] == QLatin1String("1");
             e.ReplaceLevel = Integer(line, fields[4], QStringLiteral("уровень замены"));
+            if (fields.size() >= 8) {
+                e.Line = Integer(line, fields[5], QStringLiteral("номер строки"));
+                e.ChID = Integer(line, fields[6], QStringLiteral("позиция в строке"));
+                e.TextYoPure = fields[7];
+                if (e.Line < 0 || e.ChID < 0)
+                    Fail(line, QStringLiteral("положение в документе %1:%2 меньше нуля").arg(e.Line).arg(e.ChID));
+                if (e.ChID > 0 && e.TextYoPure.isEmpty())
+                    Fail(line, QStringLiteral("у вхождения с положением в документе нет слова"));
+            }
             e.BeforeShort = UnescapeContext(NextLine(word.WordYo));
             e.AfterShort = UnescapeContext(NextLine(word.WordYo));
             e.Before = UnescapeContext(NextLine(word.WordYo));
@@ -178,7 +191,9 @@ QByteArray ReplacementListBytes(const TDWords2Replace& words) {
         for (const TDContextEntry* e : list) {
             AppendLine(out, e->TextYo() + QLatin1Char('|') + QString::number(int(e->CheckedState())) +
                                 QLatin1Char('|') + Flag(e->IsYoInDoc()) + QLatin1Char('|') +
-                                Flag(e->Visible()) + QLatin1Char('|') + QString::number(e->ReplaceLevel()));
+                                Flag(e->Visible()) + QLatin1Char('|') + QString::number(e->ReplaceLevel()) +
+                                QLatin1Char('|') + QString::number(e->Line()) + QLatin1Char('|') +
+                                QString::number(e->ChID()) + QLatin1Char('|') + e->TextYoPure());
             AppendLine(out, EscapeContext(e->BeforeShort()));
             AppendLine(out, EscapeContext(e->AfterShort()));
             AppendLine(out, EscapeContext(e->Before()));
@@ -221,6 +236,10 @@ void ReadReplacementList(const QByteArray& bytes, const QString& shownName, TDWo
             e->SetIsYoInDoc(re.IsYoInDoc);
             e->SetVisible(re.Visible);
             e->SetReplaceLevel(re.ReplaceLevel);
+            e->SetLine(re.Line);
+            e->SetChID(re.ChID);
+            e->SetTextYoPure(re.TextYoPure);
+            e->SetTextEPure(YoToE(re.TextYoPure));
             e->SetBeforeShort(re.BeforeShort);
             e->SetAfterShort(re.AfterShort);
             e->SetBefore(re.Before);
@@ -245,6 +264,10 @@ bool WTRFileOpen(const QString& AFileName, TDWords2Replace& words, TDWords2Repla
             QStringLiteral("Не удаётся прочитать список замен «%1»: %2").arg(shown, file.errorString()));
     ReadReplacementList(bytes, shown, words, groups, entries);
     return true;
+}
+
+bool HasDocumentPlace(const TDContextEntry& entry) {
+    return entry.ChID() > 0 && !entry.TextYoPure().isEmpty();
 }
 
 bool IsExportedDual(const TDContextEntry& entry) {

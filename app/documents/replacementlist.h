@@ -13,7 +13,10 @@ class TDWords2Replace;
 // and filter state, so that a review can be continued later. A windows-1251 text with CR LF line ends
 // ("?" for what windows-1251 cannot hold). Each word form is a header line "word TAB kind TAB count"
 // (kind 1 unambiguous, 2 otherwise) followed by count records of five lines: "TextYo|CheckedState|
-// IsYoInDoc|Visible|ReplaceLevel", then BeforeShort, AfterShort, Before and After, escaped.
+// IsYoInDoc|Visible|ReplaceLevel|Line|ChID|TextYoPure", then BeforeShort, AfterShort, Before and
+// After, escaped. The last three fields place the occurrence in the document it was found in, so that a
+// review saved in file mode can be replaced after the same document is opened again; readers that know
+// only the first five fields ignore them, and lists without them load with no place (ChID 0).
 
 // Splits a line into columns at delimiter. Every delimiter ends a column (two neighbours give an
 // empty column, a trailing one an empty last column); nothing is trimmed. A double quote switches a
@@ -35,13 +38,16 @@ void SaveReplacementList(const TDWords2Replace& words, const QString& fileName);
 // and the morphology groups are emptied. Each occurrence's decision is assigned through SetCheckedState,
 // so the list's OnChangeCheckState hears of it. Returns false, changing nothing, when the file does not
 // exist. A malformed file (too few columns, a number that is not an integer, a file that ends inside a
-// record) throws TDError naming the file and line, and the model stays as it was. Columns beyond those
-// described are ignored.
+// record) throws TDError naming the file and line, and the model stays as it was. Occurrence lines with only the
+// first five fields load without a place in the document; columns beyond the eighth are ignored.
 bool WTRFileOpen(const QString& AFileName, TDWords2Replace& words, TDWords2Replace& groups,
                  TDContextEntries& entries);
 // The same for the bytes of a list file; shownName goes into messages.
 void ReadReplacementList(const QByteArray& bytes, const QString& shownName, TDWords2Replace& words,
                          TDWords2Replace& groups, TDContextEntries& entries);
+
+// Whether an occurrence knows its place in a file-mode document (a list from an older writer does not).
+bool HasDocumentPlace(const TDContextEntry& entry);
 
 // Whether the export of ambiguous occurrences writes an entry: not for level 777 nor for the pure texts
 // "перед", "нем", "чем", "далеко", "щеки", "щеку" (letter case significant).

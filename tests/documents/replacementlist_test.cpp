@@ -94,6 +94,9 @@ TEST(ReplacementList, WriteAndRead) {
     e1->SetAfterShort(QStringLiteral(" равно"));
     e1->SetBefore(QStringLiteral("конец.\r\nНачало, мне "));
     e1->SetAfter(QStringLiteral(" равно Ω"));
+    e1->SetLine(3);
+    e1->SetChID(7);
+    e1->SetTextYoPure(QStringLiteral("всё"));
     TDContextEntry* e2 = AddEntry(vse, all, QStringLiteral("Всё"), cbGrayed, 0);
     e2->SetIsYoInDoc(true);
     e2->SetVisible(false);
@@ -105,13 +108,13 @@ TEST(ReplacementList, WriteAndRead) {
     const QStringList lines = FileLines(bytes);
     ASSERT_EQ(lines.size(), 1 + 10 + 1 + 1 + 5);
     EXPECT_EQ(lines[0], QStringLiteral("Всё\t2\t2"));
-    EXPECT_EQ(lines[1], QStringLiteral("всё|1|0|1|2"));
+    EXPECT_EQ(lines[1], QStringLiteral("всё|1|0|1|2|3|7|всё"));
     EXPECT_EQ(lines[4], QStringLiteral("конец.^pНачало, мне "));
     EXPECT_EQ(lines[5], QStringLiteral(" равно ?")); // windows-1251 has no Ω
-    EXPECT_EQ(lines[6], QStringLiteral("Всё|2|1|0|0"));
+    EXPECT_EQ(lines[6], QStringLiteral("Всё|2|1|0|0|0|0|"));
     EXPECT_EQ(lines[11], QStringLiteral("нёбо\t2\t0"));
     EXPECT_EQ(lines[12], QStringLiteral("ёж\t1\t1"));
-    EXPECT_EQ(lines[13], QStringLiteral("ёж|0|0|1|777"));
+    EXPECT_EQ(lines[13], QStringLiteral("ёж|0|0|1|777|0|0|"));
 
     TestFolder dir;
     const QString file = dir.Path(QStringLiteral("список.wtr"));
@@ -146,11 +149,17 @@ TEST(ReplacementList, WriteAndRead) {
     EXPECT_EQ(r1->Before(), QStringLiteral("конец.\rНачало, мне "));
     EXPECT_EQ(r1->After(), QStringLiteral(" равно ?"));
     EXPECT_EQ(r1->BeforeShort(), QStringLiteral("мне "));
+    EXPECT_EQ(r1->Line(), 3);
+    EXPECT_EQ(r1->ChID(), 7);
+    EXPECT_EQ(r1->TextYoPure(), QStringLiteral("всё"));
+    EXPECT_EQ(r1->TextEPure(), QStringLiteral("все"));
+    EXPECT_TRUE(HasDocumentPlace(*r1));
     const TDContextEntry* r2 = w->ContextEntries()[1];
     EXPECT_EQ(r2->TextE(), QStringLiteral("Все"));
     EXPECT_EQ(r2->CheckedState(), cbGrayed);
     EXPECT_TRUE(r2->IsYoInDoc());
     EXPECT_FALSE(r2->Visible());
+    EXPECT_FALSE(HasDocumentPlace(*r2));
     EXPECT_EQ(read[1]->ContextEntries().Count(), 0);
     EXPECT_TRUE(read[2]->Uniqueness());
     EXPECT_EQ(entries[2]->ReplaceLevel(), 777);
@@ -164,7 +173,7 @@ TEST(ReplacementList, WriteAndRead) {
 // A file written by a later version, with more columns per line, and blank lines at its end.
 TEST(ReplacementList, ExtraColumnsAndTrailingBlankLinesAreIgnored) {
     const QString text = QStringLiteral("всё\t2\t1\textra\r\n"
-                                        "всё|1|0|1|2|12|5|всё\r\n"
+                                        "всё|1|0|1|2|12|5|Всё|later\r\n"
                                         "bs\r\nas\r\nb\r\na\r\n\r\n\r\n");
     TDWords2Replace words;
     TDWords2Replace groups;
@@ -173,6 +182,23 @@ TEST(ReplacementList, ExtraColumnsAndTrailingBlankLinesAreIgnored) {
     ASSERT_EQ(entries.Count(), 1);
     EXPECT_EQ(entries[0]->ReplaceLevel(), 2);
     EXPECT_EQ(entries[0]->After(), QStringLiteral("a"));
+    EXPECT_EQ(entries[0]->Line(), 12);
+    EXPECT_EQ(entries[0]->ChID(), 5);
+    EXPECT_EQ(entries[0]->TextYoPure(), QStringLiteral("Всё"));
+    EXPECT_EQ(entries[0]->TextEPure(), QStringLiteral("Все"));
+}
+
+// A list of the five-field form (written by older versions) loads without places in the document.
+TEST(ReplacementList, FiveFieldListHasNoDocumentPlaces) {
+    const QString text = QStringLiteral("всё\t2\t1\r\nвсё|1|0|1|2\r\nbs\r\nas\r\nb\r\na\r\n");
+    TDWords2Replace words;
+    TDWords2Replace groups;
+    TDContextEntries entries;
+    ReadReplacementList(To1251(text), QStringLiteral("old.wtr"), words, groups, entries);
+    ASSERT_EQ(entries.Count(), 1);
+    EXPECT_EQ(entries[0]->ChID(), 0);
+    EXPECT_TRUE(entries[0]->TextYoPure().isEmpty());
+    EXPECT_FALSE(HasDocumentPlace(*entries[0]));
 }
 
 // A malformed list names its line, and the model that was there stays whole.
@@ -189,6 +215,9 @@ TEST(ReplacementList, MalformedListLeavesTheModelAlone) {
         {"four occurrence fields", QStringLiteral("всё\t2\t1\r\nвсё|1|0|1\r\n") + record, 2},
         {"check state 7", QStringLiteral("всё\t2\t1\r\nвсё|7|0|1|2\r\n") + record, 2},
         {"level not a number", QStringLiteral("всё\t2\t1\r\nвсё|1|0|1|два\r\n") + record, 2},
+        {"line not a number", QStringLiteral("всё\t2\t1\r\nвсё|1|0|1|2|x|5|всё\r\n") + record, 2},
+        {"negative position", QStringLiteral("всё\t2\t1\r\nвсё|1|0|1|2|3|-5|всё\r\n") + record, 2},
+        {"place without a word", QStringLiteral("всё\t2\t1\r\nвсё|1|0|1|2|3|5|\r\n") + record, 2},
         {"file ends inside a record", QStringLiteral("всё\t2\t1\r\nвсё|1|0|1|2\r\nbs\r\nas\r\n"), 5},
         {"count larger than the records", QStringLiteral("всё\t2\t2\r\nвсё|1|0|1|2\r\n") + record, 7},
         {"blank line in place of a header",
