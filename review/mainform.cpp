@@ -6,11 +6,13 @@
 #include "contextentry.h"
 #include "decisions.h"
 #include "dictionaryset.h"
+#include "documentsaving.h"
 #include "error.h"
 #include "filereplacer.h"
 #include "infoicons.h"
 #include "orderings.h"
 #include "regexinfoform.h"
+#include "replacementlist.h"
 #include "strutils.h"
 #include "tdbutton.h"
 #include "textfile.h"
@@ -45,6 +47,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -158,10 +161,17 @@ void TMainForm::CreateActions() {
     act_FileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     act_FileSave->setEnabled(false); // comes with saving documents
 
+    // In file mode the lists keep each occurrence's place, so a review can be saved, and loaded again
+    // over the same document; elsewhere the commands stay out of the menu.
     act_ListOpen = new QAction(QStringLiteral("Открыть список замен"), this);
-    act_ListOpen->setVisible(false);
+    act_ListOpen->setStatusTip(QStringLiteral("загрузить список замен"));
+    act_ListOpen->setVisible(fEnv.OleServer == osNone);
+    connect(act_ListOpen, &QAction::triggered, this, &TMainForm::act_FileLoadDataExecute);
     act_ListSave = new QAction(QStringLiteral("Сохранить список замен"), this);
-    act_ListSave->setVisible(false);
+    act_ListSave->setStatusTip(QStringLiteral("сохранить список замен"));
+    act_ListSave->setVisible(fEnv.OleServer == osNone);
+    act_ListSave->setEnabled(false); // enabled while the list holds word forms
+    connect(act_ListSave, &QAction::triggered, this, &TMainForm::act_FileSaveDataExecute);
     act_OpenTest = new QAction(QStringLiteral("Открыть test.fb2"), this);
     connect(act_OpenTest, &QAction::triggered, this, [this] {
         FileOpen(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("test.fb2")));
@@ -218,7 +228,12 @@ void TMainForm::CreateActions() {
     act_ListClear->setStatusTip(QStringLiteral("Очистить список"));
     connect(act_ListClear, &QAction::triggered, this, [this] { act_ListClearExecute(true); });
     act_SaveDuals = new QAction(QStringLiteral("Сохранить неоднозначные"), this);
-    act_SaveDuals->setEnabled(false); // comes with the replacement lists
+    connect(act_SaveDuals, &QAction::triggered, this, &TMainForm::act_ListExportDualsExecute);
+    act_FindCustomTextAgain = new QAction(QStringLiteral("Найти снова"), this);
+    act_FindCustomTextAgain->setStatusTip(QStringLiteral("найти выделенный текст в документе Word"));
+    // It searches Word's document: without Word there is nothing to search.
+    act_FindCustomTextAgain->setEnabled(fEnv.OleServer == osWord);
+    connect(act_FindCustomTextAgain, &QAction::triggered, this, &TMainForm::act_FindCustomTextAgainExecute);
 
     act_RegExInfo = new QAction(QStringLiteral("RegEx информация"), this);
     connect(act_RegExInfo, &QAction::triggered, this, &TMainForm::RegEx2Click);
@@ -268,6 +283,7 @@ void TMainForm::CreateMenus() {
     help->addAction(act_Site);
     help->addAction(act_About);
     addAction(act_FindAll);
+    addAction(act_FindCustomTextAgain);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -600,6 +616,8 @@ bool TMainForm::FileOpen(const QString& fileName) {
     if (fEnv.OleServer != osNone)
         return false; // documents open through their host
     const QString absolute = QFileInfo(fileName).absoluteFilePath();
+    if (!ConfirmDropChanges(QStringLiteral("Открыть другой документ без сохранения?")))
+        return false;
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         fDocument.FileOpen(absolute, [](qint64, qint64) { QCoreApplication::processEvents(); });
@@ -610,6 +628,7 @@ bool TMainForm::FileOpen(const QString& fileName) {
         return false;
     }
     // A new document starts a new review.
+    fDocumentChanged = false;
     act_ListClearExecute(false);
     fLastFolderOpened = fDocument.LastFolderOpened();
     setWindowTitle(QDir::toNativeSeparators(absolute));
@@ -928,6 +947,7 @@ void TMainForm::UpdateStatusBar() {
 // Window events
 
 int TMainForm::ShowMessage(int icon, const QString& text, int buttons) {
+    fLastMessage = text;
     if (fMessageBoxAnswer >= 0)
         return fMessageBoxAnswer;
     QMessageBox box(QMessageBox::Icon(icon), windowTitle(), text, QMessageBox::StandardButtons(buttons),
@@ -978,8 +998,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                 if (!editing)
                     act_RegExInfo->trigger();
                 return false;
+            case Qt::Key_F3:
+                if (act_FindCustomTextAgain->isEnabled())
+                    act_FindCustomTextAgain->trigger();
+                return false;
             case Qt::Key_F5:
-                return false; // the filter refresh comes with filtering
+                if (grp_Filter->isVisible())
+                    act_FilterRefresh->trigger();
+                return false;
             default:
                 break;
             }
@@ -989,8 +1015,24 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!ConfirmDropChanges(QStringLiteral("Закрыть программу без сохранения?"))) {
+        event->ignore();
+        return;
+    }
     SetStopOperation(true);
     QMainWindow::closeEvent(event);
+}
+
+bool TMainForm::ConfirmDropChanges(const QString& question) {
+    if (!fDocumentChanged)
+        return true;
+    return ShowMessage(
+               QMessageBox::Question,
+               QStringLiteral("В документе «%1» сделаны замены, но он не сохранён (команда «Сохранить "
+                              "как...»). ")
+                       .arg(QFileInfo(fDocument.FileName()).fileName()) +
+                   question,
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TMainForm::RegEx2Click() {
@@ -1231,6 +1273,7 @@ void TMainForm::act_ListAgreeWithSuggestionExecute() {
 
 void TMainForm::UpdateReplaceAction() {
     act_ReplaceE->setEnabled(fWords2Replace.Count() > 0 && fEnv.OleServer == osNone);
+    act_ListSave->setEnabled(fWords2Replace.Count() > 0);
 }
 
 void TMainForm::act_ReplaceEExecute() {
@@ -1239,6 +1282,32 @@ void TMainForm::act_ReplaceEExecute() {
     if (fEnv.OleServer != osNone) {
         ShowMessage(QMessageBox::Information, QStringLiteral("Замена в этом режиме пока недоступна."),
                     QMessageBox::Ok);
+        return;
+    }
+    // A loaded list knows where its occurrences are only when it was saved with their places; and it
+    // can only be replaced in the document it was made from.
+    if (fDocument.CommonFile().Count() == 0) {
+        ShowMessage(QMessageBox::Information,
+                    QStringLiteral("Нет открытого документа: откройте документ, к которому относится список "
+                                   "замен, и повторите замену."),
+                    QMessageBox::Ok);
+        return;
+    }
+    int withoutPlace = 0;
+    int toChange = 0;
+    for (const TDContextEntry* e : fEntries) {
+        if (!e->Visible() || !NeedsChange(*e))
+            continue;
+        ++toChange;
+        if (!HasDocumentPlace(*e))
+            ++withoutPlace;
+    }
+    if (toChange > 0 && withoutPlace == toChange) {
+        ShowMessage(
+            QMessageBox::Warning,
+            QStringLiteral("В списке замен нет положений вхождений в документе (список записан без "
+                           "них), поэтому заменить их в файле нельзя. Проведите анализ текста заново."),
+            QMessageBox::Ok);
         return;
     }
     if (chk_Morfology->isChecked())
@@ -1272,9 +1341,176 @@ void TMainForm::act_ReplaceEExecute() {
     grp_Filter->show();
     grp_Sort->show();
     fListModel->RepaintAll();
-    if (replacer.Skipped() > 0)
+    if (replacer.Changed() > 0)
+        fDocumentChanged = true;
+    const int misplaced = replacer.Skipped() - withoutPlace;
+    QStringList problems;
+    if (misplaced > 0)
+        problems << QStringLiteral("%1 — в документе на их месте уже другой текст").arg(misplaced);
+    if (withoutPlace > 0)
+        problems << QStringLiteral("%1 — в списке замен нет их положения в документе").arg(withoutPlace);
+    if (!problems.isEmpty())
         ShowMessage(QMessageBox::Warning,
-                    QStringLiteral("Не заменено вхождений: %1 — в документе на их месте уже другой текст.")
-                        .arg(replacer.Skipped()),
+                    QStringLiteral("Не заменено вхождений: ") + problems.join(QStringLiteral("; ")) +
+                        QLatin1Char('.'),
                     QMessageBox::Ok);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Replacement lists
+
+QString TMainForm::ChooseFile(const TDFileChoice& choice) {
+    if (ChooseFileHook)
+        return ChooseFileHook(choice);
+    QFileDialog dialog(this, choice.Title, choice.Folder, choice.Filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(choice.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!choice.FileName.isEmpty())
+        dialog.selectFile(choice.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString TMainForm::ListNameOfDocument() const {
+    // The list of a document sits beside it under the same name; a Word document will name its own.
+    if (fEnv.OleServer != osNone || fDocument.FileName().isEmpty())
+        return QString();
+    return SaveFileName(fDocument.FileName(), QStringLiteral(".wtr"));
+}
+
+namespace {
+
+QString ExistingFolder(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+QString DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+const QStringList& ListFilters() {
+    static const QStringList filters = {QStringLiteral("Список замен (*.wtr)"),
+                                        QStringLiteral("Текстовый файл (*.txt)"),
+                                        QStringLiteral("Все файлы (*.*)")};
+    return filters;
+}
+
+} // namespace
+
+void TMainForm::act_FileSaveDataExecute() {
+    if (fWords2Replace.Count() == 0)
+        return;
+    TDFileChoice choice;
+    choice.Save = true;
+    choice.Title = QStringLiteral("Список замен: сохранение.");
+    choice.Filters = ListFilters();
+    const QString candidate = ListNameOfDocument();
+    choice.FileName = candidate;
+    choice.Folder = ExistingFolder(QFileInfo(candidate).absolutePath());
+    if (candidate.isEmpty() || choice.Folder.isEmpty())
+        choice.Folder = DocumentsFolder();
+    const QString chosen = ChooseFile(choice);
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = SaveFileName(chosen, QStringLiteral(".wtr"));
+    fSettings.LastOpenedWTRFolder = QFileInfo(fileName).absolutePath();
+    repaint();
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        SaveReplacementList(fWords2Replace, fileName);
+        QApplication::restoreOverrideCursor();
+    } catch (const TDError& e) {
+        QApplication::restoreOverrideCursor();
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+        return;
+    }
+    fNeedToSave = false;
+    lbl_StatusInfo->setText(QStringLiteral("список замен сохранён: %1").arg(QFileInfo(fileName).fileName()));
+}
+
+void TMainForm::act_FileLoadDataExecute() {
+    TDFileChoice choice;
+    choice.Title = QStringLiteral("Список замен: загрузка.");
+    choice.Filters = ListFilters();
+    const QString candidate = ListNameOfDocument();
+    choice.Folder = ExistingFolder(QFileInfo(candidate).absolutePath());
+    if (candidate.isEmpty() || choice.Folder.isEmpty())
+        choice.Folder = ExistingFolder(fSettings.LastOpenedWTRFolder);
+    if (choice.Folder.isEmpty())
+        choice.Folder = DocumentsFolder();
+    const QString chosen = ChooseFile(choice);
+    if (chosen.isEmpty())
+        return;
+    const QString absolute = QFileInfo(chosen).absoluteFilePath();
+    fSettings.OpenedWTRFiles.removeAll(absolute);
+    fSettings.OpenedWTRFiles.prepend(absolute);
+    while (fSettings.OpenedWTRFiles.size() > 4)
+        fSettings.OpenedWTRFiles.removeLast();
+    fSettings.LastOpenedWTRFolder = QFileInfo(absolute).absolutePath();
+    WTRFileOpen(absolute);
+}
+
+bool TMainForm::WTRFileOpen(const QString& AFileName) {
+    if (fAnalysis.Running())
+        return false;
+    if (fNeedToSave && fWords2Replace.Count() > 0 &&
+        ShowMessage(QMessageBox::Question,
+                    QStringLiteral("Решения по текущему списку замен не сохранены. Заменить его загружаемым "
+                                   "списком?"),
+                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    repaint();
+    QCoreApplication::processEvents();
+    // The view lets go of the model before it is replaced.
+    fListModel->SetList(nullptr, false);
+    bool loaded = false;
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        loaded = ::WTRFileOpen(AFileName, fWords2Replace, fMorfs2Replace, fEntries);
+        QApplication::restoreOverrideCursor();
+    } catch (const TDError& e) {
+        QApplication::restoreOverrideCursor();
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+    }
+    if (loaded) {
+        // The list has no morphology groups: it is shown by word form.
+        chk_Morfology->setChecked(false);
+        mem_EntryDetails->clear();
+        fRegExInfo->Clear();
+        const bool any = fWords2Replace.Count() > 0;
+        grp_Search->setVisible(true);
+        grp_Filter->setVisible(any);
+        grp_Sort->setVisible(any);
+        btn_Replace->setVisible(any);
+        pnl_Controls->show();
+        fNeedToSave = fEntries.Count() > 0;
+    }
+    fFilter.Apply(ShownList());
+    RefreshList(false);
+    UpdateReplaceAction();
+    return loaded;
+}
+
+void TMainForm::act_ListExportDualsExecute() {
+    TDFileChoice choice;
+    choice.Save = true;
+    const QString chosen = ChooseFile(choice);
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = SaveFileName(chosen, QStringLiteral(".txt"));
+    try {
+        ExportDuals(fEntries, fileName);
+    } catch (const TDError& e) {
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+        return;
+    }
+    ShowMessage(QMessageBox::Information, QStringLiteral("Готово."), QMessageBox::Ok);
+}
+
+void TMainForm::act_FindCustomTextAgainExecute() {
+    if (fEnv.OleServer != osWord)
+        return;
+    ShowMessage(QMessageBox::Information, QStringLiteral("Поиск в документе Word пока недоступен."),
+                QMessageBox::Ok);
 }

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -84,6 +86,8 @@ public:
     // In tests, SetMessageBoxAnswer makes every box answer at once.
     int ShowMessage(int icon, const QString& text, int buttons);
     void SetMessageBoxAnswer(int answer) { fMessageBoxAnswer = answer; }
+    // The text of the last message box shown.
+    const QString& LastMessage() const { return fLastMessage; }
 
     // The sort commands, by tag: word forms 1 "слову", 2 "числу слов"; occurrences 1 "правилу", 2
     // "контексту".
@@ -108,6 +112,33 @@ public:
     // Refreshes the status bar counts.
     void UpdateStatusBar();
 
+    // A file to choose: what the window asks of a file dialog.
+    struct TDFileChoice {
+        bool Save = false;   // a name to write (else an existing file to read)
+        QString Title;       // the dialog's title (empty: the system's)
+        QString Folder;      // where the dialog starts
+        QString FileName;    // the name offered first
+        QStringList Filters; // "Name (*.ext)" entries, the first one selected
+    };
+    // Answers the window's file dialogs instead of the user when set (tests): the chosen name, or an
+    // empty text for Cancel.
+    std::function<QString(const TDFileChoice&)> ChooseFileHook;
+
+    // The replacement lists: "Сохранить список замен" writes the review with each occurrence's place in
+    // the document; "Открыть список замен" asks for a list and reads it (WTRFileOpen); WTRFileOpen reads
+    // a list into the review, replacing it, and returns whether it did.
+    void act_FileSaveDataExecute();
+    void act_FileLoadDataExecute();
+    bool WTRFileOpen(const QString& AFileName);
+    // "Сохранить неоднозначные" (developer): the ambiguous occurrences as a tab-separated text file.
+    void act_ListExportDualsExecute();
+    // "Найти снова" (F3): looks up the selected details text in Word's document; only in Word mode.
+    void act_FindCustomTextAgainExecute();
+    // The settings as the window holds them (written at exit).
+    const TDSettings& Settings() const { return fSettings; }
+    // The document holds replacements that no "Сохранить как..." has written yet.
+    bool DocumentChanged() const { return fDocumentChanged; }
+
     // The filter: apply it to the shown list, show everything again ("Отмена"), the click on a filter
     // box (its tag is its bit), the free-text toggle.
     void act_FilterApplyExecute();
@@ -125,6 +156,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QString ChooseFile(const TDFileChoice& choice);
+    // Asks before replacements not yet saved are dropped; true to go on.
+    bool ConfirmDropChanges(const QString& question);
+    QString ListNameOfDocument() const;
     void CreateActions();
     void CreateMenus();
     QWidget* CreateControlPanel();
@@ -161,12 +196,14 @@ private:
     TDDocument fDocument;
     QString fLastFolderOpened;
     bool fNeedToSave = false;
+    bool fDocumentChanged = false;
     bool fAllRules = false;
     bool fShowPrevious = false;
     bool fStopOperation = false;
     bool fDestroying = false;
     int fMessageBoxAnswer = -1;
     QString fLastRunMessage;
+    QString fLastMessage;
     TDAnalysisController fAnalysis;
     TDFilterController fFilter;
     Tfrm_RegExInfo* fRegExInfo = nullptr;
@@ -195,6 +232,7 @@ private:
     QAction* act_RegExInfo = nullptr;
     QAction* act_Site = nullptr;
     QAction* act_About = nullptr;
+    QAction* act_FindCustomTextAgain = nullptr;
     QMenu* mni_File = nullptr;
     QMenu* mni_Recent = nullptr;
 
