@@ -3,6 +3,8 @@
 #include "error.h"
 #include "textfile.h"
 
+#include <QFile>
+
 quint8 DictionaryKindOfFirstLine(const QString& firstLine) {
     QString folded = firstLine;
     for (QChar& c : folded) {
@@ -17,9 +19,19 @@ quint8 DictionaryKindOfFirstLine(const QString& firstLine) {
 }
 
 quint8 DictionaryKindOfFile(const QString& fileName) {
+    // Only the first line's bytes are read, as windows-1251 with nothing stripped: a byte-order mark
+    // stays in front of the line, so such a file is never taken for context rules.
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    QByteArray line;
+    char c = 0;
+    while (f.getChar(&c) && c != '\n' && c != '\r')
+        line.append(c);
+    if (f.error() != QFileDevice::NoError)
+        return 0;
     try {
-        const QStringList lines = ReadTextFileLines(fileName);
-        return DictionaryKindOfFirstLine(lines.isEmpty() ? QString() : lines.first());
+        return DictionaryKindOfFirstLine(DecodeWindows1251(line));
     } catch (const TDError&) {
         return 0;
     }
