@@ -19,6 +19,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
+
+// Names in failure messages as text.
+static void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
