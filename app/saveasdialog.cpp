@@ -32,7 +32,7 @@ int ItemOfEncoding(TDFileEncoding encoding) {
 
 TDSaveAsDialog::TDSaveAsDialog(const QString& openedFileName, TDFileType fileType, TDFileEncoding encoding,
                                const QString& folder, QWidget* parent)
-    : QFileDialog(parent), fDocumentEncoding(encoding) {
+    : QFileDialog(parent), fOpenedFileName(openedFileName), fDocumentEncoding(encoding) {
     // First of all: the widgets below and the grid they go into exist only in the non-native dialog.
     setOption(QFileDialog::DontUseNativeDialog);
     // The save writes another name than the one typed (the extension is the document's): accept()
@@ -114,6 +114,17 @@ void TDSaveAsDialog::accept() {
     const QString chosen = files.first();
     if (!QFileInfo(chosen).isDir()) {
         const QString target = SaveFileName(chosen, fExt);
+        // The opened document is never written over: the text with "ё" goes into a new file.
+        if (QFileInfo(target).absoluteFilePath() == QFileInfo(fOpenedFileName).absoluteFilePath()) {
+            QMessageBox box(QMessageBox::Warning, windowTitle(),
+                            QStringLiteral("«%1» — это открытый документ; исправленный текст записывается в "
+                                           "новый файл. Выберите другое имя.")
+                                .arg(QDir::toNativeSeparators(target)),
+                            QMessageBox::Ok, this);
+            box.setObjectName(QStringLiteral("msg_OpenedFile"));
+            box.exec();
+            return;
+        }
         if (QFileInfo::exists(target)) {
             QMessageBox box(QMessageBox::Question, windowTitle(),
                             QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")

@@ -48,7 +48,8 @@ public:
     QLineEdit* FileNameEdit() const;
 
     // Accepts a file name when the file the save writes does not exist yet or the user agrees to
-    // replace it; a folder name opens the folder, as in any file dialog.
+    // replace it, and it is not the opened document itself (refused with a warning); a folder name
+    // opens the folder, as in any file dialog.
     void accept() override;
 
     // The file types, in the order of the type index.
@@ -66,6 +67,7 @@ public:
 private:
     void DropHiddenSelection();
 
+    QString fOpenedFileName;
     QString fExt; // the opened document's extension, with its dot
     TDFileEncoding fDocumentEncoding;
     QString fChosenFileName;

@@ -6,6 +6,39 @@
 
 namespace {
 constexpr char16_t kYo = 0x0451, kYoCap = 0x0401, kE = 0x0435, kECap = 0x0415;
+
+// Whether line holds the word of pure at start with "е" (toYo) or "ё" (!toYo) at every place where pure
+// has "ё"; the other letters are not compared, as the document may spell them in any case.
+bool HoldsWord(const QString& line, qsizetype start, const QString& pure, bool toYo) {
+    if (start < 0 || start + pure.size() > line.size())
+        return false;
+    for (qsizetype i = 0; i < pure.size(); ++i) {
+        const char16_t want = pure[i].unicode();
+        const char16_t have = line[start + i].unicode();
+        if (want == kYo && have != (toYo ? kE : kYo))
+            return false;
+        if (want == kYoCap && have != (toYo ? kECap : kYoCap))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+int TDLineReplacer::ReadYoInDoc(const QStringList& lines, const TDContextEntries& entries) {
+    int misplaced = 0;
+    for (TDContextEntry* e : entries) {
+        if (e->ChID() <= 0 || e->TextYoPure().isEmpty())
+            continue;
+        const qsizetype start = qsizetype(e->ChID()) - 1;
+        const bool inRange = e->Line() >= 0 && e->Line() < lines.size();
+        if (inRange && HoldsWord(lines[e->Line()], start, e->TextYoPure(), true))
+            e->SetIsYoInDoc(false);
+        else if (inRange && HoldsWord(lines[e->Line()], start, e->TextYoPure(), false))
+            e->SetIsYoInDoc(true);
+        else
+            ++misplaced;
+    }
+    return misplaced;
 }
 
 int TDLineReplacer::Replace(QStringList& lines, const TDContextEntries& entries) {
@@ -27,16 +60,7 @@ int TDLineReplacer::Replace(QStringList& lines, const TDContextEntries& entries)
         QString& line = lines[e->Line()];
         const qsizetype start = qsizetype(e->ChID()) - 1;
         // The document must still hold the word where the analysis found it.
-        bool fits = start >= 0 && start + pure.size() <= line.size();
-        for (qsizetype i = 0; fits && i < pure.size(); ++i) {
-            const char16_t want = pure[i].unicode();
-            const char16_t have = line[start + i].unicode();
-            if (want == kYo)
-                fits = have == (toYo ? kE : kYo);
-            else if (want == kYoCap)
-                fits = have == (toYo ? kECap : kYoCap);
-        }
-        if (!fits) {
+        if (!HoldsWord(line, start, pure, toYo)) {
             ++fSkipped;
             continue;
         }

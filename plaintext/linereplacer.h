@@ -23,6 +23,11 @@ public:
     int Replace(QStringList& lines, const TDContextEntries& entries);
     int Skipped() const { return fSkipped; }
 
+    // Sets IsYoInDoc of every occurrence that knows its place from what lines hold there now (a review
+    // read from a list may have been saved after its replacements, over a document since reopened).
+    // Returns the number of occurrences with a place whose word is not there; they stay as they were.
+    static int ReadYoInDoc(const QStringList& lines, const TDContextEntries& entries);
+
 private:
     int fSkipped = 0;
 };

@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "aboutform.h"
 #include "candidatedelegate.h"
 #include "candidatelistmodel.h"
 #include "candidatetreeview.h"
@@ -10,9 +11,12 @@
 #include "error.h"
 #include "filereplacer.h"
 #include "infoicons.h"
+#include "linereplacer.h"
+#include "optionsform.h"
 #include "orderings.h"
 #include "regexinfoform.h"
 #include "replacementlist.h"
+#include "saveasdialog.h"
 #include "strutils.h"
 #include "tdbutton.h"
 #include "textfile.h"
@@ -60,6 +64,8 @@
 namespace {
 
 const char* const kNoDocument = "нет открытых документов";
+// The program's web site ("Сайт программы").
+const char* const kSiteAddress = "https://tarv.example.org/";
 
 // "hh:mm:ss" of a number of seconds.
 QString Clock(double seconds) {
@@ -159,7 +165,9 @@ void TMainForm::CreateActions() {
 
     act_FileSave = new QAction(QStringLiteral("Сохранить как..."), this);
     act_FileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    act_FileSave->setEnabled(false); // comes with saving documents
+    act_FileSave->setStatusTip(QStringLiteral("сохранить документ с «ё» в новый файл"));
+    act_FileSave->setEnabled(false); // enabled while a document is open in file mode
+    connect(act_FileSave, &QAction::triggered, this, &TMainForm::act_FileSaveExecute);
 
     // In file mode the lists keep each occurrence's place, so a review can be saved, and loaded again
     // over the same document; elsewhere the commands stay out of the menu.
@@ -196,7 +204,7 @@ void TMainForm::CreateActions() {
     connect(act_ReplaceE, &QAction::triggered, this, &TMainForm::act_ReplaceEExecute);
     act_Options = new QAction(QStringLiteral("Настройки"), this);
     act_Options->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    act_Options->setEnabled(false); // comes with the options dialog
+    connect(act_Options, &QAction::triggered, this, &TMainForm::act_OptionsExecute);
 
     act_ListSortWordsByName = new QAction(QStringLiteral("по слову"), this);
     connect(act_ListSortWordsByName, &QAction::triggered, this, [this] {
@@ -238,9 +246,10 @@ void TMainForm::CreateActions() {
     act_RegExInfo = new QAction(QStringLiteral("RegEx информация"), this);
     connect(act_RegExInfo, &QAction::triggered, this, &TMainForm::RegEx2Click);
     act_Site = new QAction(QStringLiteral("Сайт программы"), this);
-    act_Site->setEnabled(false);
+    connect(act_Site, &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSiteAddress))); });
     act_About = new QAction(QStringLiteral("О программе"), this);
-    act_About->setEnabled(false); // comes with the About window
+    connect(act_About, &QAction::triggered, this, &TMainForm::act_AboutExecute);
 
     const bool developer = fEnv.UserName == QLatin1String("Developer");
     act_SaveDuals->setVisible(developer);
@@ -546,7 +555,7 @@ void TMainForm::ApplyModeLayout() {
         w->setVisible(word);
     lbl_CurrentPage->setVisible(word);
     act_FileOpen->setEnabled(file);
-    act_FileSave->setEnabled(false);
+    act_FileSave->setEnabled(file && fDocument.CommonFile().Count() > 0);
     // The statistics rows of the information panel: hidden in file mode, where a run only shows
     // the time, the speed and the bar.
     for (int i = 0; i < fInfoStatistics.size(); ++i) {
@@ -638,6 +647,7 @@ bool TMainForm::FileOpen(const QString& fileName) {
         lbl_Encoding->setText(fDocument.FileEncoding() == feUTF8 ? QStringLiteral("UTF-8")
                                                                  : QStringLiteral("windows-1251"));
     AddRecent(absolute);
+    act_FileSave->setEnabled(fDocument.CommonFile().Count() > 0);
     if (!fDocument.Note().isEmpty())
         ShowMessage(QMessageBox::Information, fDocument.Note(), QMessageBox::Ok);
     if (fDocument.CommonFile().Count() > 0) {
@@ -1357,6 +1367,66 @@ void TMainForm::act_ReplaceEExecute() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Saving the document
+
+void TMainForm::act_FileSaveExecute() {
+    if (fEnv.OleServer != osNone || fDocument.FileName().isEmpty())
+        return;
+    fSaveEncoding = fDocument.FileEncoding();
+    const TDSaveChoice choice = TDSaveAsDialog::Choose(fDocument.FileName(), fDocument.FileTypeOpened(),
+                                                       fDocument.FileEncoding(), fLastFolderOpened, this);
+    if (!choice.Accepted)
+        return;
+    fSaveEncoding = choice.Encoding;
+    const QString target = choice.TargetFileName;
+    // The opened file stays as it was: the document is always written to a new file.
+    if (QFileInfo(target).absoluteFilePath() == QFileInfo(fDocument.FileName()).absoluteFilePath()) {
+        ShowMessage(QMessageBox::Warning,
+                    QStringLiteral("«%1» — это открытый документ; исправленный текст записывается в новый "
+                                   "файл. Выберите другое имя.")
+                        .arg(QDir::toNativeSeparators(target)),
+                    QMessageBox::Ok);
+        return;
+    }
+    const TDSavePlan plan = NewStyleSavePlan(fDocument.FileEncoding(), fSaveEncoding, choice.TypeIndex);
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        SaveDocument(fDocument, target, plan);
+        QApplication::restoreOverrideCursor();
+    } catch (const TDError& e) {
+        QApplication::restoreOverrideCursor();
+        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+        return;
+    }
+    fDocumentChanged = false;
+    lbl_StatusInfo->setText(QStringLiteral("сохранено: %1").arg(QDir::toNativeSeparators(target)));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Options and the About window
+
+void TMainForm::act_OptionsExecute() {
+    TOptionsForm form(fEnv.OleServer, this);
+    form.SetUserDictionaries(fUserDictionaries);
+    form.SetShowEntriesCount(fShowEntriesCount);
+    form.SetDoSearchAfterOpen(fSettings.DoSearchAfterOpen);
+    form.SetSearchType(fWordSearchType);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    fUserDictionaries = form.UserDictionaries();
+    fShowEntriesCount = form.ShowEntriesCount();
+    fListModel->SetShowEntriesCount(fShowEntriesCount);
+    fSettings.DoSearchAfterOpen = form.DoSearchAfterOpen();
+    fWordSearchType = form.SearchType();
+    vst_Main->viewport()->update();
+}
+
+void TMainForm::act_AboutExecute() {
+    TAboutForm about(this);
+    about.exec();
+}
+
+// ---------------------------------------------------------------------------------------------
 // Replacement lists
 
 QString TMainForm::ChooseFile(const TDFileChoice& choice) {
@@ -1485,6 +1555,9 @@ bool TMainForm::WTRFileOpen(const QString& AFileName) {
         btn_Replace->setVisible(any);
         pnl_Controls->show();
         fNeedToSave = fEntries.Count() > 0;
+        // The list may have been saved after its replacements: what the document holds now decides.
+        if (fEnv.OleServer == osNone)
+            TDLineReplacer::ReadYoInDoc(fDocument.CommonFile().Lines(), fEntries);
     }
     fFilter.Apply(ShownList());
     RefreshList(false);

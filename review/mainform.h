@@ -112,6 +112,19 @@ public:
     // Refreshes the status bar counts.
     void UpdateStatusBar();
 
+    // "Сохранить как...": writes the document to a new file in the type and encoding chosen.
+    void act_FileSaveExecute();
+    // The encoding of the last save (the document's own until a save chooses another).
+    TDFileEncoding SaveEncoding() const { return fSaveEncoding; }
+    // "Настройки": the options dialog; its values apply when it is left with "да".
+    void act_OptionsExecute();
+    // Whether the list shows the number of occurrences beside each word form.
+    bool ShowEntriesCount() const { return fShowEntriesCount; }
+    // The user dictionaries as the window holds them (loaded at start, written at exit).
+    const TDUserDictionaries& UserDictionaries() const { return fUserDictionaries; }
+    // "О программе".
+    void act_AboutExecute();
+
     // A file to choose: what the window asks of a file dialog.
     struct TDFileChoice {
         bool Save = false;   // a name to write (else an existing file to read)
@@ -197,6 +210,9 @@ private:
     QString fLastFolderOpened;
     bool fNeedToSave = false;
     bool fDocumentChanged = false;
+    bool fShowEntriesCount = true; // the list shows the counts from the start
+    int fWordSearchType = 2;       // the Word search type: 2 at every start
+    TDFileEncoding fSaveEncoding = feNone;
     bool fAllRules = false;
     bool fShowPrevious = false;
     bool fStopOperation = false;

@@ -6,6 +6,7 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringEncoder>
 
@@ -235,5 +236,9 @@ void SaveDocument(TDDocument& document, const QString& fileName, const TDSavePla
 }
 
 QString SaveFileName(const QString& chosenName, const QString& ext) {
-    return ChangeFileExt(chosenName, ext);
+    // Only a short run of Latin letters and digits after the last dot is an extension: in
+    // "Т. Манн. Будденброки (ё)" the text after the dot is part of the name and must stay.
+    static const QRegularExpression extension(QStringLiteral("^\\.[A-Za-z0-9_*-]{1,8}$"));
+    const QString current = ExtractFileExt(chosenName);
+    return extension.match(current).hasMatch() ? ChangeFileExt(chosenName, ext) : chosenName + ext;
 }

@@ -59,7 +59,9 @@ QByteArray DocumentBytes(TDDocument& document, const TDSavePlan& plan);
 void SaveDocument(TDDocument& document, const QString& fileName, const TDSavePlan& plan);
 
 // The name a save writes to: the name chosen in the dialog with its extension replaced by ext, the
-// extension of the opened document.
+// extension of the opened document. Only one to eight Latin letters, digits, "_", "-" or "*" after the last
+// dot make an extension; other text after a dot is part of the name ("Т. Манн. Будденброки (ё)"), and
+// ext is appended to it.
 QString SaveFileName(const QString& chosenName, const QString& ext);
 
 // Writes bytes to fileName whole or not at all (through a temporary file in the same folder).

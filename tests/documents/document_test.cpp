@@ -77,6 +77,13 @@ TEST(FileNames, DefaultSaveNameAndExtensions) {
               QStringLiteral("/tmp/out.fb2"));
     EXPECT_EQ(SaveFileName(QStringLiteral("/tmp/out"), QStringLiteral(".fb2")),
               QStringLiteral("/tmp/out.fb2"));
+    // Dots inside a name do not start an extension: the default name of "Т. Манн. Будденброки.txt".
+    EXPECT_EQ(SaveFileName(QStringLiteral("/tmp/Т. Манн. Будденброки (ё)"), QStringLiteral(".txt")),
+              QStringLiteral("/tmp/Т. Манн. Будденброки (ё).txt"));
+    EXPECT_EQ(SaveFileName(QStringLiteral("/tmp/Т. Манн. Будденброки (ё).htm*"), QStringLiteral(".txt")),
+              QStringLiteral("/tmp/Т. Манн. Будденброки (ё).txt"));
+    EXPECT_EQ(SaveFileName(QStringLiteral("/tmp/Глава 1.Начало"), QStringLiteral(".fb2")),
+              QStringLiteral("/tmp/Глава 1.Начало.fb2"));
     EXPECT_EQ(ChangeFileExt(QStringLiteral("/tmp/список.txt"), QStringLiteral(".wtr")),
               QStringLiteral("/tmp/список.wtr"));
     EXPECT_EQ(ChangeFileExt(QStringLiteral("/a.b/c"), QStringLiteral(".wtr")), QStringLiteral("/a.b/c.wtr"));

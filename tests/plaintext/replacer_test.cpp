@@ -109,3 +109,26 @@ TEST_F(Replacement, LinesThatNoLongerMatchAreLeftAlone) {
     replacer.Replace(shorter, entries);
     EXPECT_EQ(shorter, QStringList({"ещё"}));
 }
+
+// A review read back over a document: whether the document holds "ё" comes from the document.
+TEST_F(Replacement, ReadYoInDocFollowsTheDocument) {
+    lines = {QStringLiteral("Еще и еще.")};
+    Analyse();
+    ASSERT_EQ(entries.Count(), 2);
+    for (TDContextEntry* e : entries)
+        e->SetIsYoInDoc(true); // as a list saved after replacing says
+    QStringList reopened = {QStringLiteral("Ещё и еще.")};
+    EXPECT_EQ(TDLineReplacer::ReadYoInDoc(reopened, entries), 0);
+    EXPECT_TRUE(entries[0]->IsYoInDoc());
+    EXPECT_FALSE(entries[1]->IsYoInDoc());
+    TDLineReplacer replacer;
+    EXPECT_EQ(replacer.Replace(reopened, entries), 1);
+    EXPECT_EQ(reopened, QStringList({"Ещё и ещё."}));
+    // Another text, and an occurrence without a place: counted, left as they were.
+    QStringList other = {QStringLiteral("Кот и еще.")};
+    entries[1]->SetIsYoInDoc(true);
+    entries[0]->SetChID(0);
+    EXPECT_EQ(TDLineReplacer::ReadYoInDoc(other, entries), 0);
+    EXPECT_FALSE(entries[1]->IsYoInDoc());
+    EXPECT_EQ(TDLineReplacer::ReadYoInDoc({QStringLiteral("Кот.")}, entries), 1);
+}
