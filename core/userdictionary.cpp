@@ -4,6 +4,7 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 quint8 DictionaryKindOfFirstLine(const QString& firstLine) {
     QString folded = firstLine;
@@ -19,19 +20,21 @@ quint8 DictionaryKindOfFirstLine(const QString& firstLine) {
 }
 
 quint8 DictionaryKindOfFile(const QString& fileName) {
-    // Only the first line's bytes are read, as windows-1251 with nothing stripped: a byte-order mark
-    // stays in front of the line, so such a file is never taken for context rules.
+    // The first line as the dictionary loader will read it: a byte-order mark selects UTF-8 or UTF-16
+    // and is not part of the line, otherwise the bytes are windows-1251. A first line is short; only
+    // the start of the file is read.
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         return 0;
-    QByteArray line;
-    char c = 0;
-    while (f.getChar(&c) && c != '\n' && c != '\r')
-        line.append(c);
+    const QByteArray head = f.read(64 * 1024);
     if (f.error() != QFileDevice::NoError)
         return 0;
     try {
-        return DictionaryKindOfFirstLine(DecodeWindows1251(line));
+        QString text = DecodeTextBytes(head);
+        const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+        if (end >= 0)
+            text.truncate(end);
+        return DictionaryKindOfFirstLine(text);
     } catch (const TDError&) {
         return 0;
     }

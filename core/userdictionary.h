@@ -19,5 +19,6 @@ using TDUserDictionaries = QList<TDUserDictionary>;
 // Recognises the kind of a dictionary file from its first line: ";context" makes it context rules (3),
 // a tab an ambiguous-word file (2), anything else an unambiguous-word file (1).
 quint8 DictionaryKindOfFirstLine(const QString& firstLine);
-// The same for a file on disk; 0 when it cannot be read.
+// The same for a file on disk, its first line read as the loaders read it (a byte-order mark chooses
+// UTF-8 or UTF-16 and is not part of the line; else windows-1251); 0 when it cannot be read.
 quint8 DictionaryKindOfFile(const QString& fileName);
