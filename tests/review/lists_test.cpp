@@ -1,7 +1,10 @@
+#include "aboutform.h"
 #include "candidatelistmodel.h"
 #include "candidatetreeview.h"
 #include "contextentry.h"
+#include "optionsform.h"
 #include "regexinfoform.h"
+#include "settingsfile.h"
 #include "textfile.h"
 #include "windowtesting.h"
 #include "word2replace.h"
@@ -11,10 +14,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -39,6 +45,14 @@ void DecideVse(TMainForm* form) {
 QByteArray FileBytes(const QString& name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QModelIndex RowOf(QAbstractItemModel* model, const QString& text) {
+    for (int i = 0; i < model->rowCount(); ++i) {
+        if (model->index(i, 0).data().toString() == text)
+            return model->index(i, 0);
+    }
+    return {};
 }
 
 const QStringList kReplaced = {"Мне всё равно, он пришёл.", "Ещё раз: все мы тут, и всё.", "Кот."};
@@ -273,4 +287,62 @@ TEST(MainFormLists, UnsavedReplacementsAreNotDroppedSilently) {
     EXPECT_EQ(w->CommonFile().first(), QStringLiteral("Мне все равно, он пришёл."));
     w->SetMessageBoxAnswer(QMessageBox::Yes);
     EXPECT_TRUE(w.form->close());
+}
+
+// "Настройки" from the window: "отмена" changes nothing, "да" applies the copy (the counts beside the
+// word forms, the dictionaries, which the settings file keeps); "О программе" shows the version.
+TEST(MainFormOptions, OkAppliesCancelDoesNotAndAboutShowsTheVersion) {
+    TestFolder dir;
+    const QString rules = dir.WriteUtf8(QStringLiteral("мои правила.txt"), QStringLiteral(";context\n"));
+    {
+        Window w(dir);
+        ASSERT_TRUE(w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText)));
+        w->act_FindAllExecute();
+        auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+        auto countText = [&] {
+            return RowOf(view->model(), QStringLiteral("все"))
+                .data(TDCandidateListModel::StaticTextRole)
+                .toString();
+        };
+        ASSERT_EQ(countText(), QStringLiteral(" [3]"));
+        auto answer = [&](bool ok) {
+            QTimer::singleShot(0, [&, ok] {
+                auto* form = qobject_cast<TOptionsForm*>(QApplication::activeModalWidget());
+                ASSERT_NE(form, nullptr);
+                EXPECT_TRUE(form->chk_ShowEntriesCount->isChecked());
+                EXPECT_FALSE(form->grp_WordSearchOptions->isVisibleTo(form)); // file mode
+                form->chk_ShowEntriesCount->click();
+                form->ChooseFile = [&] {
+                    return rules;
+                };
+                form->AddDictionary();
+                (ok ? form->btn_Ok : form->btn_Cancel)->click();
+            });
+            w->act_OptionsExecute();
+        };
+        answer(false);
+        EXPECT_TRUE(w->ShowEntriesCount());
+        EXPECT_TRUE(w->UserDictionaries().isEmpty());
+        EXPECT_EQ(countText(), QStringLiteral(" [3]"));
+        answer(true);
+        EXPECT_FALSE(w->ShowEntriesCount());
+        ASSERT_EQ(w->UserDictionaries().size(), 1);
+        EXPECT_EQ(w->UserDictionaries()[0].DictionaryKind, TDUserDictionary::kindContextRules);
+        EXPECT_FALSE(w->UserDictionaries()[0].Use);
+        EXPECT_TRUE(countText().isEmpty());
+
+        QString version;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<TAboutForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(about, nullptr);
+            EXPECT_EQ(about->windowTitle(), QStringLiteral("О программе"));
+            version = about->lbl_AppVersion->text();
+            about->accept();
+        });
+        w->act_AboutExecute();
+        EXPECT_TRUE(version.contains(QStringLiteral(TARV_VERSION))) << version.toStdString();
+    }
+    const TDSettings kept = TDSettingsFile(dir.Path(QStringLiteral("tarv.ini"))).Read(true);
+    ASSERT_EQ(kept.UserDictionaries.size(), 1);
+    EXPECT_EQ(kept.UserDictionaries[0].FullName, rules);
 }
