@@ -436,6 +436,15 @@ QWidget* TMainForm::CreateControlPanel() {
     btn_Replace->hide();
     v->addWidget(btn_Replace, 0, Qt::AlignRight);
     v->addStretch(1);
+    // 191 pixels hold every caption in the narrow fonts the panel was drawn for; wider fonts widen it
+    // rather than cut the filter captions.
+    // (The groups shown only after a run count too.)
+    const QMargins m = v->contentsMargins();
+    int needed = 191;
+    for (QWidget* group : {static_cast<QWidget*>(grp_Search), static_cast<QWidget*>(grp_Filter),
+                           static_cast<QWidget*>(grp_Sort)})
+        needed = qMax(needed, group->sizeHint().width() + m.left() + m.right());
+    pnl_Controls->setFixedWidth(needed);
     return pnl_Controls;
 }
 

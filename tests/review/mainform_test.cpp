@@ -246,16 +246,45 @@ TEST(MainForm, Screenshot) {
     if (out.isEmpty())
         GTEST_SKIP() << "set TARV_SCREENSHOT_DIR to render the window";
     TestFolder dir;
-    Window w(dir);
-    w->FileOpen(QStringLiteral(TARV_SOURCE_DIR "/data/samples/sample.txt"));
-    w.form->resize(760, 560);
-    w.form->show();
-    w->act_FindAllExecute();
-    w->ExpandAll(true);
-    auto* view = w.Find<TDCandidateTreeView>("vst_Main");
+    // The program's own dictionaries, as a user sees them.
+    GlobalDictionaries().Clear();
+    TMainForm::Environment env;
+    env.SettingsFileName = dir.Path(QStringLiteral("tarv.ini"));
+    env.DictionaryFolder = QStringLiteral(TARV_SOURCE_DIR "/data/dictionaries");
+    env.UserName = QStringLiteral("user");
+    TMainForm form(env);
+    form.SetMessageBoxAnswer(QMessageBox::Ok);
+    form.FileOpen(QStringLiteral(TARV_SOURCE_DIR "/data/samples/sample.fb2"));
+    form.resize(760, 560);
+    form.move(40, 40);
+    form.show();
+    form.act_FindAllExecute();
+    form.ExpandAll(true);
+    auto* view = form.findChild<TDCandidateTreeView*>(QStringLiteral("vst_Main"));
     view->setCurrentIndex(view->model()->index(0, 0, view->model()->index(0, 0)));
     QApplication::processEvents();
-    w.form->grab().save(out + QStringLiteral("/mainform.png"));
+    form.grab().save(out + QStringLiteral("/mainform.png"));
+
+    // The filter: only the ambiguous words, and only those still undecided.
+    form.findChild<QCheckBox*>(QStringLiteral("chk_FilterOne"))->click();
+    form.findChild<QCheckBox*>(QStringLiteral("chk_FilterChecked"))->click();
+    form.ExpandAll(true);
+    // The first occurrence decided by a rule, with its rule window.
+    QModelIndex ruled;
+    for (int i = 0; i < view->model()->rowCount() && !ruled.isValid(); ++i) {
+        const QModelIndex word = view->model()->index(i, 0);
+        for (int j = 0; j < view->model()->rowCount(word) && !ruled.isValid(); ++j) {
+            const QModelIndex e = view->model()->index(j, 0, word);
+            if (TDCandidateListModel::EntryOf(e)->RuleN() != 999)
+                ruled = e;
+        }
+    }
+    ASSERT_TRUE(ruled.isValid());
+    view->setCurrentIndex(ruled);
+    form.RegEx2Click();
+    QApplication::processEvents();
+    form.grab().save(out + QStringLiteral("/filter.png"));
+    form.RegExInfo()->grab().save(out + QStringLiteral("/regexinfo.png"));
 }
 
 TEST(MainForm, GroupingShowsMorphologyGroupsInGreen) {
