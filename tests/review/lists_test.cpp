@@ -346,3 +346,30 @@ TEST(MainFormOptions, OkAppliesCancelDoesNotAndAboutShowsTheVersion) {
     ASSERT_EQ(kept.UserDictionaries.size(), 1);
     EXPECT_EQ(kept.UserDictionaries[0].FullName, rules);
 }
+
+// The free text of the filter is looked for in the е spelling of the context, letter case counting.
+TEST(MainFormFilter, FreeTextInTheWindowIsCaseSensitiveInTheESpelling) {
+    TestFolder dir;
+    Window w(dir);
+    ASSERT_TRUE(w->FileOpen(dir.WriteUtf8(QStringLiteral("t.txt"), kText)));
+    w->act_FindAllExecute();
+    w.form->show();
+    auto* edit = w.Find<QLineEdit>("edt_FilterCustom");
+    auto* inList = w.Find<QLabel>("lbl_WordsInList");
+    const struct {
+        const char* Text;
+        const char* Shown;
+    } cases[] = {
+        {"Еще раз", "3"}, // the three occurrences of the second line
+        {"еще раз", "0"}, // letter case counts
+        {"Ещё раз", "0"}, // the document's spelling, not the suggestion
+        {"пришел", "2"},  // the first line's «все» and «пришел»
+    };
+    for (const auto& c : cases) {
+        edit->setText(QString::fromUtf8(c.Text));
+        w->ToggleCustomFilter(); // on
+        EXPECT_EQ(inList->text(), QString::fromLatin1(c.Shown)) << c.Text;
+        w->ToggleCustomFilter(); // off
+        EXPECT_EQ(inList->text(), QStringLiteral("5")) << c.Text;
+    }
+}
