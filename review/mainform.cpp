@@ -1567,8 +1567,16 @@ bool TMainForm::WTRFileOpen(const QString& AFileName) {
         // The list may have been saved after its replacements: what the document holds now decides.
         if (fEnv.OleServer == osNone)
             TDLineReplacer::ReadYoInDoc(fDocument.CommonFile().Lines(), fEntries);
+        // The list keeps what its review showed: a word form stays in view while one of its occurrences
+        // is (or when it has none).
+        for (TDWord2Replace* w : fWords2Replace) {
+            int visible = 0;
+            for (const TDContextEntry* e : w->ContextEntries())
+                visible += e->Visible() ? 1 : 0;
+            w->SetVisibleCount(visible);
+            w->SetVisible(visible > 0 || w->ContextEntries().Count() == 0);
+        }
     }
-    fFilter.Apply(ShownList());
     RefreshList(false);
     UpdateReplaceAction();
     return loaded;
