@@ -1,3 +1,5 @@
+// The main of the test programs that need widgets: a QApplication on the offscreen platform unless
+// another one is asked for.
 #include <QApplication>
 #include <gtest/gtest.h>
 
