@@ -1362,6 +1362,7 @@ void TMainForm::act_ReplaceEExecute() {
     fListModel->RepaintAll();
     if (replacer.Changed() > 0)
         fDocumentChanged = true;
+    lbl_StatusInfo->setText(QStringLiteral("заменено вхождений: %1").arg(replacer.Changed()));
     const int misplaced = replacer.Skipped() - withoutPlace;
     QStringList problems;
     if (misplaced > 0)

@@ -98,6 +98,7 @@ TEST(MainFormLists, SavedReviewReplacesTheReopenedDocument) {
     // What the review itself would write.
     w->act_ReplaceEExecute();
     EXPECT_EQ(w->CommonFile(), kReplaced);
+    EXPECT_EQ(w.Find<QLabel>("lbl_StatusInfo")->text(), QStringLiteral("заменено вхождений: 4"));
 
     // Opening the document again drops the replacements (the user agrees), then the list is loaded.
     w->SetMessageBoxAnswer(QMessageBox::Yes);
