@@ -148,3 +148,39 @@ TEST(EndToEnd, SaveRefusesTheOpenedFile) {
     EXPECT_EQ(FileBytes(doc), before);
     EXPECT_TRUE(w->DocumentChanged());
 }
+
+// An RTF document: the ticked words are written into its RTF source, and the saved file is RTF that
+// reads back with «ё» and its formatting; the dialog has no encoding choice.
+TEST(EndToEnd, RtfDocumentKeepsItsFormatting) {
+    TestFolder dir;
+    const QString source = QStringLiteral(TARV_SOURCE_DIR "/data/samples/sample.rtf");
+    Window w(dir);
+    w.form->show();
+    ASSERT_TRUE(w->FileOpen(source));
+    w->act_FindAllExecute();
+    w->act_ReplaceEExecute(); // the unambiguous words are ticked from the start
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TDSaveAsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->cmb_Encoding, nullptr);
+        dialog->FileNameEdit()->setText(dir.Path(QStringLiteral("out")));
+        dialog->accept();
+    });
+    w->act_FileSaveExecute();
+    const QString out = dir.Path(QStringLiteral("out.rtf"));
+    const QByteArray saved = FileBytes(out);
+    const QByteArray original = FileBytes(source);
+    ASSERT_TRUE(saved.startsWith("{\\rtf1")) << w->LastMessage().toStdString();
+    // Every letter patched in place and the dash rule; nothing else changes.
+    QByteArray expected = original;
+    expected.replace(R"(\'c5\'f9\'e5 )", R"(\'c5\'f9\'b8 )");                       // Ещё
+    expected.replace(R"(\'ef\'f0\'e8\'f8\'e5\'eb)", R"(\'ef\'f0\'e8\'f8\'b8\'eb)"); // пришёл
+    expected.replace(R"(\'e5\'f9\'e5 \'ed\'e5)", R"(\'e5\'f9\'b8 \'ed\'e5)");       // ещё не
+    expected.replace(R"(\'eb - )", R"(\'eb \u8212\'97 )");                          // " — "
+    EXPECT_EQ(saved, expected);
+
+    // Opened again, the text holds what the review wrote.
+    Window again(dir);
+    ASSERT_TRUE(again->FileOpen(out));
+    EXPECT_TRUE(again->CommonFile().join(QLatin1Char('\n')).contains(QStringLiteral("Ещё вчера он пришёл")));
+}
