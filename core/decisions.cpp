@@ -8,6 +8,10 @@ bool NeedsChange(const TDContextEntry& entry) {
            (entry.CheckedState() == cbUnchecked && entry.IsYoInDoc());
 }
 
+bool HasDocumentPlace(const TDContextEntry& entry) {
+    return entry.ChID() > 0 && !entry.TextYoPure().isEmpty();
+}
+
 void AgreeWithSuggestion(TDContextEntry& entry, int minLevel) {
     const int level = entry.ReplaceLevel();
     if (level == kLevelUnambiguous || (level >= minLevel && level > 0 && level <= 2))

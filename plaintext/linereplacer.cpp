@@ -27,7 +27,7 @@ bool HoldsWord(const QString& line, qsizetype start, const QString& pure, bool t
 int TDLineReplacer::ReadYoInDoc(const QStringList& lines, const TDContextEntries& entries) {
     int misplaced = 0;
     for (TDContextEntry* e : entries) {
-        if (e->ChID() <= 0 || e->TextYoPure().isEmpty())
+        if (!HasDocumentPlace(*e))
             continue;
         const qsizetype start = qsizetype(e->ChID()) - 1;
         const bool inRange = e->Line() >= 0 && e->Line() < lines.size();

@@ -636,15 +636,9 @@ bool TMainForm::FileOpen(const QString& fileName) {
     const QString absolute = QFileInfo(fileName).absoluteFilePath();
     if (!ConfirmDropChanges(QStringLiteral("Открыть другой документ без сохранения?")))
         return false;
-    try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        fDocument.FileOpen(absolute, [](qint64, qint64) { QCoreApplication::processEvents(); });
-        QApplication::restoreOverrideCursor();
-    } catch (const TDError& e) {
-        QApplication::restoreOverrideCursor();
-        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+    if (!RunReported(
+            [&] { fDocument.FileOpen(absolute, [](qint64, qint64) { QCoreApplication::processEvents(); }); }))
         return false;
-    }
     // A new document starts a new review.
     fDocumentChanged = false;
     act_ListClearExecute(false);
@@ -964,6 +958,25 @@ void TMainForm::UpdateStatusBar() {
 
 // ---------------------------------------------------------------------------------------------
 // Window events
+
+bool TMainForm::RunReported(const std::function<void()>& work) {
+    // The wait cursor goes when the work ends, however it ends.
+    struct WaitCursor {
+        WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    };
+    QString failure;
+    try {
+        WaitCursor wait;
+        work();
+    } catch (const TDError& e) {
+        failure = e.Message();
+    }
+    if (failure.isEmpty())
+        return true;
+    ShowMessage(QMessageBox::Warning, failure, QMessageBox::Ok);
+    return false;
+}
 
 int TMainForm::ShowMessage(int icon, const QString& text, int buttons) {
     fLastMessage = text;
@@ -1399,15 +1412,8 @@ void TMainForm::act_FileSaveExecute() {
         return;
     }
     const TDSavePlan plan = NewStyleSavePlan(fDocument.FileEncoding(), fSaveEncoding, choice.TypeIndex);
-    try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        SaveDocument(fDocument, target, plan);
-        QApplication::restoreOverrideCursor();
-    } catch (const TDError& e) {
-        QApplication::restoreOverrideCursor();
-        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+    if (!RunReported([&] { SaveDocument(fDocument, target, plan); }))
         return;
-    }
     fDocumentChanged = false;
     lbl_StatusInfo->setText(QStringLiteral("сохранено: %1").arg(QDir::toNativeSeparators(target)));
 }
@@ -1496,15 +1502,8 @@ void TMainForm::act_FileSaveDataExecute() {
     const QString fileName = SaveFileName(chosen, QStringLiteral(".wtr"));
     fSettings.LastOpenedWTRFolder = QFileInfo(fileName).absolutePath();
     repaint();
-    try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        SaveReplacementList(fWords2Replace, fileName);
-        QApplication::restoreOverrideCursor();
-    } catch (const TDError& e) {
-        QApplication::restoreOverrideCursor();
-        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
+    if (!RunReported([&] { SaveReplacementList(fWords2Replace, fileName); }))
         return;
-    }
     fNeedToSave = false;
     lbl_StatusInfo->setText(QStringLiteral("список замен сохранён: %1").arg(QFileInfo(fileName).fileName()));
 }
@@ -1545,14 +1544,7 @@ bool TMainForm::WTRFileOpen(const QString& AFileName) {
     // The view lets go of the model before it is replaced.
     fListModel->SetList(nullptr, false);
     bool loaded = false;
-    try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        loaded = ::WTRFileOpen(AFileName, fWords2Replace, fMorfs2Replace, fEntries);
-        QApplication::restoreOverrideCursor();
-    } catch (const TDError& e) {
-        QApplication::restoreOverrideCursor();
-        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
-    }
+    RunReported([&] { loaded = ::WTRFileOpen(AFileName, fWords2Replace, fMorfs2Replace, fEntries); });
     if (loaded) {
         // The list has no morphology groups: it is shown by word form.
         chk_Morfology->setChecked(false);
@@ -1590,13 +1582,8 @@ void TMainForm::act_ListExportDualsExecute() {
     if (chosen.isEmpty())
         return;
     const QString fileName = SaveFileName(chosen, QStringLiteral(".txt"));
-    try {
-        ExportDuals(fEntries, fileName);
-    } catch (const TDError& e) {
-        ShowMessage(QMessageBox::Warning, e.Message(), QMessageBox::Ok);
-        return;
-    }
-    ShowMessage(QMessageBox::Information, QStringLiteral("Готово."), QMessageBox::Ok);
+    if (RunReported([&] { ExportDuals(fEntries, fileName); }))
+        ShowMessage(QMessageBox::Information, QStringLiteral("Готово."), QMessageBox::Ok);
 }
 
 void TMainForm::act_FindCustomTextAgainExecute() {

@@ -170,6 +170,9 @@ protected:
 
 private:
     QString ChooseFile(const TDFileChoice& choice);
+    // Runs work under the wait cursor; a TDError it throws is shown as a warning. True when it ran
+    // through.
+    bool RunReported(const std::function<void()>& work);
     // Asks before replacements not yet saved are dropped; true to go on.
     bool ConfirmDropChanges(const QString& question);
     QString ListNameOfDocument() const;

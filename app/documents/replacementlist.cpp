@@ -161,7 +161,8 @@ private:
                 e.ChID = Integer(line, fields[6], QStringLiteral("позиция в строке"));
                 e.TextYoPure = fields[7];
                 if (e.Line < 0 || e.ChID < 0)
-                    Fail(line, QStringLiteral("положение в документе %1:%2 меньше нуля").arg(e.Line).arg(e.ChID));
+                    Fail(line,
+                         QStringLiteral("положение в документе %1:%2 меньше нуля").arg(e.Line).arg(e.ChID));
                 if (e.ChID > 0 && e.TextYoPure.isEmpty())
                     Fail(line, QStringLiteral("у вхождения с положением в документе нет слова"));
             }
@@ -264,10 +265,6 @@ bool WTRFileOpen(const QString& AFileName, TDWords2Replace& words, TDWords2Repla
             QStringLiteral("Не удаётся прочитать список замен «%1»: %2").arg(shown, file.errorString()));
     ReadReplacementList(bytes, shown, words, groups, entries);
     return true;
-}
-
-bool HasDocumentPlace(const TDContextEntry& entry) {
-    return entry.ChID() > 0 && !entry.TextYoPure().isEmpty();
 }
 
 bool IsExportedDual(const TDContextEntry& entry) {

@@ -38,16 +38,13 @@ void SaveReplacementList(const TDWords2Replace& words, const QString& fileName);
 // and the morphology groups are emptied. Each occurrence's decision is assigned through SetCheckedState,
 // so the list's OnChangeCheckState hears of it. Returns false, changing nothing, when the file does not
 // exist. A malformed file (too few columns, a number that is not an integer, a file that ends inside a
-// record) throws TDError naming the file and line, and the model stays as it was. Occurrence lines with only the
-// first five fields load without a place in the document; columns beyond the eighth are ignored.
+// record) throws TDError naming the file and line, and the model stays as it was. Occurrence lines with only
+// the first five fields load without a place in the document; columns beyond the eighth are ignored.
 bool WTRFileOpen(const QString& AFileName, TDWords2Replace& words, TDWords2Replace& groups,
                  TDContextEntries& entries);
 // The same for the bytes of a list file; shownName goes into messages.
 void ReadReplacementList(const QByteArray& bytes, const QString& shownName, TDWords2Replace& words,
                          TDWords2Replace& groups, TDContextEntries& entries);
-
-// Whether an occurrence knows its place in a file-mode document (a list from an older writer does not).
-bool HasDocumentPlace(const TDContextEntry& entry);
 
 // Whether the export of ambiguous occurrences writes an entry: not for level 777 nor for the pure texts
 // "перед", "нем", "чем", "далеко", "щеки", "щеку" (letter case significant).

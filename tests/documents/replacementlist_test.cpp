@@ -1,6 +1,7 @@
 #include "../core/testfiles.h"
 #include "contextentries.h"
 #include "contextentry.h"
+#include "decisions.h"
 #include "documenttesting.h"
 #include "error.h"
 #include "replacementlist.h"
